@@ -1,0 +1,3 @@
+#include "host/HostContext.h"
+
+ModelerContext* HostContext = nullptr;
