@@ -1,0 +1,38 @@
+// The floors a run is measured against: the same torus (the same integers,
+// edges and faces, in the same order) made with nothing else to do.
+//
+// BuildArrayTorus writes it straight into preallocated arrays; BuildTorus-
+// ThroughHost appends it through the host's grow and create slots. Both are
+// written independently of the plug-in's mesh code, so that a test
+// comparing them with a real run checks one against the other.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "host/ModelerContext.h"
+
+struct TorusSpec {
+    std::int32_t ringSections;  // after the sweep's clamps (at least 4)
+    std::int32_t tubeSections;
+    double ringRadius;          // user units, after the clamps
+    double tubeRadius;
+    double unitScale;
+    std::int32_t view;          // 0, 1 or 2
+    double centre[3];           // user units, absolute
+};
+
+struct ArrayTorus {
+    std::vector<std::int32_t> coordinates;  // x, y, z per vertex
+    std::vector<std::int32_t> edges;        // a, b per edge
+    std::vector<std::int32_t> faces;        // a, b, c per face
+
+    // Room for the whole torus, made once so building allocates nothing.
+    void Reserve(const TorusSpec& spec);
+};
+
+// Vertex indices start at `firstVertex`, as in a host that already holds
+// that many vertices.
+void BuildArrayTorus(const TorusSpec& spec, std::int32_t firstVertex, ArrayTorus& torus);
+
+void BuildTorusThroughHost(const TorusSpec& spec, ModelerContext& host);
