@@ -8,7 +8,10 @@
 
 // Builds `ringSections` circles of `tubeSections` vertices and appends their
 // rings to `rings` in sweep order. Zero radii and counts below 4 are raised
-// on the sweep's own copies.
+// on the sweep's own copies (SweepArguments.h). Section j's circle is turned
+// by θ_j, the running sum of 2π / ringSections, and moved out by the ring
+// radius; in a view outside 0..2 it is neither turned nor moved. All of the
+// sweep's own allocations (the rings) are made before its first host call.
 void SweepTubeCircles(std::int32_t ringSections, std::int32_t tubeSections,
                       SelectVertiesOfArrowAll& rings, double ringRadius, double tubeRadius);
 
