@@ -42,7 +42,10 @@ std::string JsonBool(bool value) { return value ? "true" : "false"; }
 template <class T, class Format>
 std::string JsonArray(const std::vector<T>& items, Format format) {
     std::string out = "[";
-    for (std::size_t i = 0; i < items.size(); ++i) out += (i ? "," : "") + format(items[i]);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) out += ',';
+        out += format(items[i]);
+    }
     return out + "]";
 }
 
