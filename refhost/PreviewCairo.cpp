@@ -98,8 +98,9 @@ std::string RenderPreviewPng(const MeshData& mesh, const std::string& caption) {
     std::array<std::pair<Vec3, Vec3>, 3> axes;
     for (int a = 0; a < 3; ++a) {
         Vec3 from{0, 0, 0}, to{0, 0, 0};
-        from[a] = low[a] - 0.12 * size;
-        to[a] = high[a] + 0.25 * size;
+        // Long enough to show their direction even where the mesh is flat.
+        from[a] = std::min(low[a], -0.5 * size) - 0.1 * size;
+        to[a] = std::max(high[a], 0.5 * size) + 0.25 * size;
         axes[a] = {from, to};
     }
 
