@@ -8,7 +8,7 @@ set -euo pipefail
 windows_path() { local p=$1; printf 'Z:%s' "${p//\//\\}"; }
 windows_dir=$1 screenshot=$2
 export WINEPREFIX=$3 WINEDEBUG=-all
-if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a -s '-screen 0 640x480x24' "$0" "$@"; fi
+if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a -s '-screen 0 640x480x24' bash "$0" "$@"; fi
 trap '/usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
 
 work=$(mktemp -d)
@@ -20,6 +20,7 @@ for _ in $(seq 600); do [ -f "$hold" ] && break; sleep 0.1; done
 [ -f "$hold" ] || { echo "the dialog did not appear"; kill "$host"; exit 1; }
 sleep 1  # let it paint
 import -window root "$screenshot"
+convert "$screenshot" -trim +repage "$screenshot"  # the dialog on the empty screen
 rm -f "$hold"
 wait "$host" || { echo "the host failed: $(cat "$work/summary.json")"; exit 1; }
 grep -q '"result":false' "$work/summary.json" || { echo "unexpected summary: $(cat "$work/summary.json")"; exit 1; }

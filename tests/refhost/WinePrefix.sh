@@ -10,7 +10,7 @@ prefix=$1
 export WINEPREFIX=$prefix WINEDEBUG=-all
 wine=/usr/lib/wine/wine64
 [ -f "$prefix/.vornix-ready" ] && exit 0
-if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a "$0" "$@"; fi
+if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a bash "$0" "$@"; fi
 
 mkdir -p "$prefix"
 "$wine" wineboot --init >/dev/null 2>&1

@@ -8,7 +8,7 @@ set -euo pipefail
 windows_path() { local p=$1; printf 'Z:%s' "${p//\//\\}"; }
 linux_host=$1 windows_dir=$2 work=$3
 export WINEPREFIX=$4 WINEDEBUG=-all
-if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a "$0" "$@"; fi
+if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a bash "$0" "$@"; fi
 trap '/usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
 
 rm -rf "$work"
