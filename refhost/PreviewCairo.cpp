@@ -81,6 +81,17 @@ cairo_status_t AppendToString(void* closure, const unsigned char* data, unsigned
 
 bool PreviewAvailable() { return true; }
 
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VORNIX_ADDRESS_SANITIZER
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(VORNIX_ADDRESS_SANITIZER)
+// fontconfig, which cairo asks for the captions' font, keeps what it loaded
+// for the life of the process by design: not a leak of ours.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+#endif
+
 std::string RenderPreviewPng(const MeshData& mesh, const std::string& caption) {
     const std::size_t vertexCount = mesh.vertices.size();
     auto valid = [&](std::int32_t i) { return i >= 0 && static_cast<std::size_t>(i) < vertexCount; };
