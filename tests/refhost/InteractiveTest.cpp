@@ -30,7 +30,10 @@ public:
         }
     }
     ~Terminal() {
-        if (child_ > 0 && exitCode_ < 0) Wait();
+        if (child_ > 0 && exitCode_ < 0) {  // a test that stopped early
+            kill(child_, SIGKILL);
+            waitpid(child_, nullptr, 0);
+        }
         close(master_);
     }
 
