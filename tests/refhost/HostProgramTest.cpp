@@ -433,8 +433,8 @@ class BadInput : public HostProgram, public testing::WithParamInterface<BadInput
 TEST_P(BadInput, StopsWithOneLineAndWritesNothing) {
     std::ofstream(Path("bad.obj"), std::ios::binary) << "v 0 0 0\nv 1 0 0\nf 1 2 3\n";
     std::ofstream(Path("good.obj"), std::ios::binary) << "v 0 0 0\n";
-    std::vector<std::string> arguments = GetParam().arguments;
-    arguments.insert(arguments.end(), {"-o", "out.obj", "--preview", "out.png"});
+    std::vector<std::string> arguments{"-o", "out.obj", "--preview", "out.png"};
+    arguments.insert(arguments.end(), GetParam().arguments.begin(), GetParam().arguments.end());
     const HostProcessResult run = Host(arguments);
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.out, "");
