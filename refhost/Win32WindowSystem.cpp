@@ -60,23 +60,19 @@ private:
         if (activeDriver != nullptr) activeDriver->Step();
     }
 
-    HWND FindDialog() const {
-        struct Search {
-            HWND found = nullptr;
-        } search;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM context) -> BOOL {
-                wchar_t caption[64] = L"";
-                GetWindowTextW(window, caption, 64);
-                if (IsWindowVisible(window) && std::wstring(caption) == Wide(kDialogCaption)) {
-                    reinterpret_cast<Search*>(context)->found = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
+    // The visible top-level window of this thread with the dialog's caption.
+    static BOOL CALLBACK MatchCaption(HWND window, LPARAM found) {
+        wchar_t caption[64] = L"";
+        GetWindowTextW(window, caption, 64);
+        if (!IsWindowVisible(window) || std::wstring(caption) != Wide(kDialogCaption)) return TRUE;
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+
+    static HWND FindDialog() {
+        HWND found = nullptr;
+        EnumThreadWindows(GetCurrentThreadId(), &DialogDriver::MatchCaption, reinterpret_cast<LPARAM>(&found));
+        return found;
     }
 
     void Step() {
