@@ -110,8 +110,8 @@ std::string RenderPreviewPng(const MeshData& mesh, const std::string& caption) {
     for (int a = 0; a < 3; ++a) {
         Vec3 from{0, 0, 0}, to{0, 0, 0};
         // Long enough to show their direction even where the mesh is flat.
-        from[a] = std::min(low[a], -0.5 * size) - 0.1 * size;
-        to[a] = std::max(high[a], 0.5 * size) + 0.25 * size;
+        from[a] = std::min(low[a], -0.3 * size) - 0.08 * size;
+        to[a] = std::max(high[a], 0.3 * size) + 0.2 * size;
         axes[a] = {from, to};
     }
 
