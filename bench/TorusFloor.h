@@ -22,17 +22,26 @@ struct TorusSpec {
     double centre[3];           // user units, absolute
 };
 
+// How a floor gets the sines and cosines of the tube circle's angles.
+enum class CircleAngles {
+    PerVertex,  // evaluated for every vertex, as the circle formula reads
+    Tabled,     // evaluated once per torus and reused for every ring
+};
+
 struct ArrayTorus {
     std::vector<std::int32_t> coordinates;  // x, y, z per vertex
     std::vector<std::int32_t> edges;        // a, b per edge
     std::vector<std::int32_t> faces;        // a, b, c per face
 
-    // Room for the whole torus, made once so building allocates nothing.
+    // Sizes the arrays for the whole torus once, so that building into them
+    // allocates nothing.
     void Reserve(const TorusSpec& spec);
 };
 
 // Vertex indices start at `firstVertex`, as in a host that already holds
 // that many vertices.
-void BuildArrayTorus(const TorusSpec& spec, std::int32_t firstVertex, ArrayTorus& torus);
+void BuildArrayTorus(const TorusSpec& spec, std::int32_t firstVertex, ArrayTorus& torus,
+                     CircleAngles angles = CircleAngles::PerVertex);
 
-void BuildTorusThroughHost(const TorusSpec& spec, ModelerContext& host);
+void BuildTorusThroughHost(const TorusSpec& spec, ModelerContext& host,
+                           CircleAngles angles = CircleAngles::PerVertex);

@@ -6,9 +6,20 @@
 #include <new>
 
 namespace {
+
 MemoryHost* boundHost = nullptr;  // the host the C slots act on
+
+// Room for n elements; past the capacity it at least doubles, so appending
+// one at a time costs O(n) in total.
+template <class T>
+void ReserveGeometrically(std::vector<T>& elements, std::int32_t n) {
+    if (n > 0 && static_cast<std::size_t>(n) > elements.capacity())
+        elements.reserve(std::max(static_cast<std::size_t>(n), 2 * elements.capacity()));
 }
 
+}  // namespace
+
+// Strict mode: every call goes through the checks and the log.
 struct MemoryHostSlots {
     static std::int32_t VORNIX_CDECL GrowVertexStorage(std::int32_t n) { return boundHost->GrowVertices(n), 1; }
     static std::int32_t VORNIX_CDECL CreateVertex() { return boundHost->CreateVertex(), 1; }
@@ -19,6 +30,42 @@ struct MemoryHostSlots {
     static std::int32_t VORNIX_CDECL GrowFaceStorage(std::int32_t n) { return boundHost->GrowFaces(n), 1; }
     static std::int32_t VORNIX_CDECL CreateFace(std::int32_t a, std::int32_t b, std::int32_t c) {
         return boundHost->CreateFace(a, b, c), 1;
+    }
+
+    // Fast mode: the same storage, grown geometrically, with nothing but the
+    // work itself on the way. New vertices still get the marker fill.
+    static std::int32_t VORNIX_CDECL FastGrowVertexStorage(std::int32_t n) {
+        MemoryHost& host = *boundHost;
+        if (n > 0 && static_cast<std::size_t>(n) > host.capacity_)
+            host.Reallocate(std::max(static_cast<std::size_t>(n), 2 * host.capacity_));
+        return 1;
+    }
+    static std::int32_t VORNIX_CDECL FastCreateVertex() {
+        MemoryHost& host = *boundHost;
+        if (static_cast<std::size_t>(host.vertexCount) == host.capacity_) host.Reallocate(host.capacity_ * 2 + 16);
+        std::memset(&host.vertices_[host.vertexCount], MemoryHost::kNewVertexMarker, sizeof(HostVertex));
+        ++host.vertexCount;
+        return 1;
+    }
+    static std::int32_t VORNIX_CDECL FastGrowEdgeStorage(std::int32_t n) {
+        ReserveGeometrically(boundHost->edges_, n);
+        return 1;
+    }
+    static std::int32_t VORNIX_CDECL FastCreateEdge(std::int32_t a, std::int32_t b) {
+        MemoryHost& host = *boundHost;
+        host.edges_.push_back({a, b});
+        ++host.edgeCount;
+        return 1;
+    }
+    static std::int32_t VORNIX_CDECL FastGrowFaceStorage(std::int32_t n) {
+        ReserveGeometrically(boundHost->faces_, n);
+        return 1;
+    }
+    static std::int32_t VORNIX_CDECL FastCreateFace(std::int32_t a, std::int32_t b, std::int32_t c) {
+        MemoryHost& host = *boundHost;
+        host.faces_.push_back({a, b, c});
+        ++host.faceCount;
+        return 1;
     }
 };
 
@@ -36,12 +83,13 @@ MemoryHost::MemoryHost(HostMode mode) : mode_(mode) {
     context_.originY = &origin[1];
     context_.originZ = &origin[2];
     context_.activeView = &activeView;
-    context_.CreateVertex = &MemoryHostSlots::CreateVertex;
-    context_.CreateEdge = &MemoryHostSlots::CreateEdge;
-    context_.CreateFace = &MemoryHostSlots::CreateFace;
-    context_.GrowVertexStorage = &MemoryHostSlots::GrowVertexStorage;
-    context_.GrowEdgeStorage = &MemoryHostSlots::GrowEdgeStorage;
-    context_.GrowFaceStorage = &MemoryHostSlots::GrowFaceStorage;
+    const bool strict = mode == HostMode::Strict;
+    context_.CreateVertex = strict ? &MemoryHostSlots::CreateVertex : &MemoryHostSlots::FastCreateVertex;
+    context_.CreateEdge = strict ? &MemoryHostSlots::CreateEdge : &MemoryHostSlots::FastCreateEdge;
+    context_.CreateFace = strict ? &MemoryHostSlots::CreateFace : &MemoryHostSlots::FastCreateFace;
+    context_.GrowVertexStorage = strict ? &MemoryHostSlots::GrowVertexStorage : &MemoryHostSlots::FastGrowVertexStorage;
+    context_.GrowEdgeStorage = strict ? &MemoryHostSlots::GrowEdgeStorage : &MemoryHostSlots::FastGrowEdgeStorage;
+    context_.GrowFaceStorage = strict ? &MemoryHostSlots::GrowFaceStorage : &MemoryHostSlots::FastGrowFaceStorage;
 }
 
 MemoryHost::~MemoryHost() {
@@ -138,7 +186,7 @@ void MemoryHost::GrowEdges(std::int32_t n) {
     growPending_ = true;
     lastGrow_ = HostCallKind::GrowEdges;
     lastGrowSize_ = n;
-    if (n > 0 && static_cast<std::size_t>(n) > edges_.capacity()) edges_.reserve(std::max<std::size_t>(n, 2 * edges_.capacity()));
+    ReserveGeometrically(edges_, n);
 }
 
 void MemoryHost::CreateEdge(std::int32_t a, std::int32_t b) {
@@ -153,7 +201,7 @@ void MemoryHost::GrowFaces(std::int32_t n) {
     growPending_ = true;
     lastGrow_ = HostCallKind::GrowFaces;
     lastGrowSize_ = n;
-    if (n > 0 && static_cast<std::size_t>(n) > faces_.capacity()) faces_.reserve(std::max<std::size_t>(n, 2 * faces_.capacity()));
+    ReserveGeometrically(faces_, n);
 }
 
 void MemoryHost::CreateFace(std::int32_t a, std::int32_t b, std::int32_t c) {

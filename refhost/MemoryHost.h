@@ -6,7 +6,9 @@
 // AddressSanitizer), every new vertex is filled with a marker byte so writes
 // outside status, index and the coordinates show, every create must follow
 // a grow to count + 1, and every slot call is logged. Fast mode grows
-// geometrically and keeps no log, for benchmarks.
+// geometrically, still fills new vertices with the marker, and neither
+// checks nor logs: its slots do the host's work and nothing else, for
+// benchmarks.
 //
 // The host's operations are plain C functions with no context argument, so
 // one host at a time is bound to them: the one whose Context() was taken last.

@@ -1,0 +1,120 @@
+// The floors are only floors if they build the run's torus: the same
+// coordinates, edges and faces in the same order, and through the host the
+// same calls. The run is checked here against both, on the strict and the
+// fast host.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "bench/TorusFloor.h"
+#include "host/HostContext.h"
+#include "mesh/Placement.h"
+#include "mesh/RingStitch.h"
+#include "mesh/RingSweep.h"
+#include "refhost/MemoryHost.h"
+
+namespace {
+
+struct FloorCase {
+    TorusSpec spec;
+    std::int32_t existingVertices;  // in the host before the run, status 0
+    HostMode mode;
+};
+
+void PrintTo(const FloorCase& c, std::ostream* out) {
+    *out << c.spec.ringSections << "x" << c.spec.tubeSections << " view " << c.spec.view << " scale "
+         << c.spec.unitScale << " after " << c.existingVertices
+         << (c.mode == HostMode::Strict ? " strict" : " fast");
+}
+
+void PrepareHost(MemoryHost& host, const FloorCase& c) {
+    host.unitScale = c.spec.unitScale;
+    host.activeView = c.spec.view;
+    for (std::int32_t i = 0; i < c.existingVertices; ++i) host.AddVertex(i, 2 * i, -i);
+}
+
+// The mesh steps of a run, in the entry's order.
+void RunMeshSteps(MemoryHost& host, const TorusSpec& spec) {
+    HostContext = host.Context();
+    SelectVertiesOfArrowAll rings;
+    SweepTubeCircles(spec.ringSections, spec.tubeSections, rings, spec.ringRadius, spec.tubeRadius);
+    StitchRings(rings);
+    TranslateRings(rings, Offset{spec.centre[0], spec.centre[1], spec.centre[2]});
+    ClearHostSelection();
+    SelectRingVertices(rings);
+    *HostContext->selectedVertexCount = CountRingVertices(rings);
+}
+
+std::vector<std::int32_t> NewCoordinates(const MemoryHost& host, std::int32_t first) {
+    std::vector<std::int32_t> coordinates;
+    for (std::int32_t i = first; i < host.vertexCount; ++i)
+        coordinates.insert(coordinates.end(), {host.Vertices()[i].x, host.Vertices()[i].y, host.Vertices()[i].z});
+    return coordinates;
+}
+
+std::vector<std::int32_t> Flat(const std::vector<HostEdge>& edges) {
+    std::vector<std::int32_t> flat;
+    for (const HostEdge& e : edges) flat.insert(flat.end(), {e.a, e.b});
+    return flat;
+}
+
+std::vector<std::int32_t> Flat(const std::vector<HostFace>& faces) {
+    std::vector<std::int32_t> flat;
+    for (const HostFace& f : faces) flat.insert(flat.end(), {f.a, f.b, f.c});
+    return flat;
+}
+
+class FloorsMatchRun : public testing::TestWithParam<FloorCase> {};
+
+TEST_P(FloorsMatchRun, ArrayFloorsHoldTheRunsMesh) {
+    const FloorCase& c = GetParam();
+    MemoryHost host(c.mode);
+    PrepareHost(host, c);
+    RunMeshSteps(host, c.spec);
+
+    for (const CircleAngles angles : {CircleAngles::PerVertex, CircleAngles::Tabled}) {
+        ArrayTorus torus;
+        BuildArrayTorus(c.spec, c.existingVertices, torus, angles);
+        EXPECT_EQ(NewCoordinates(host, c.existingVertices), torus.coordinates);
+        EXPECT_EQ(Flat(host.Edges()), torus.edges);
+        EXPECT_EQ(Flat(host.Faces()), torus.faces);
+    }
+}
+
+TEST_P(FloorsMatchRun, HostCallFloorsLeaveTheRunsHost) {
+    const FloorCase& c = GetParam();
+    MemoryHost run(c.mode);
+    PrepareHost(run, c);
+    RunMeshSteps(run, c.spec);
+
+    for (const CircleAngles angles : {CircleAngles::PerVertex, CircleAngles::Tabled}) {
+        MemoryHost floor(c.mode);
+        PrepareHost(floor, c);
+        BuildTorusThroughHost(c.spec, *floor.Context(), angles);
+        floor.selectedVertexCount = c.spec.ringSections * c.spec.tubeSections;
+        // Every byte: counts, all vertices (marker bytes included), edges, faces.
+        EXPECT_EQ(run.Image(), floor.Image());
+        EXPECT_EQ(run.CallLog(), floor.CallLog());
+        EXPECT_TRUE(floor.Violations().empty());
+    }
+    EXPECT_TRUE(run.Violations().empty());
+}
+
+std::vector<FloorCase> Cases() {
+    std::vector<FloorCase> cases;
+    for (const HostMode mode : {HostMode::Strict, HostMode::Fast}) {
+        cases.push_back({{12, 12, 1.0, 0.5, 1000.0, 0, {0.0, 0.0, 0.0}}, 0, mode});
+        cases.push_back({{4, 4, 2.0, 1.0, 1000.0, 1, {0.0, 0.0, 0.0}}, 0, mode});
+        cases.push_back({{7, 13, 2.37, -0.913, 777.7, 2, {1.5, -2.25, 0.755}}, 5, mode});
+        cases.push_back({{31, 17, 123.456, 7.89, 10000.0, 1, {-3.3, 100.1, 1e-3}}, 3, mode});
+        cases.push_back({{100, 37, 1.0, 0.5, 1000.0, 2, {0.25, -3.0, 7.5}}, 0, mode});
+    }
+    // Rings longer than the ring container's growth step; the strict host
+    // would copy its whole array at every vertex.
+    cases.push_back({{64, 300, 1.0, 0.5, 1000.0, 0, {0.0, 0.0, 0.0}}, 0, HostMode::Fast});
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Tori, FloorsMatchRun, testing::ValuesIn(Cases()));
+
+}  // namespace
