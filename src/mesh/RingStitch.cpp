@@ -5,23 +5,31 @@
 
 namespace {
 
-void AppendStep(const StitchStep& step, const QuadCorners& quad) {
-    if (step.isFace)
-        AppendHostFace(quad[step.corners[0]], quad[step.corners[1]], quad[step.corners[2]]);
+// The patterns are constants, so each step is resolved when compiling: the
+// loop that reaches the host is just its slot calls in order.
+template <StitchStep Step>
+void AppendStep(const QuadCorners& quad) {
+    if constexpr (Step.isFace)
+        AppendHostFace(quad[Step.corners[0]], quad[Step.corners[1]], quad[Step.corners[2]]);
     else
-        AppendHostEdge(quad[step.corners[0]], quad[step.corners[1]]);
+        AppendHostEdge(quad[Step.corners[0]], quad[Step.corners[1]]);
+}
+
+template <QuadPattern Quad>
+void AppendQuad(const QuadCorners& quad) {
+    AppendStep<Quad[0]>(quad);
+    AppendStep<Quad[1]>(quad);
+    AppendStep<Quad[2]>(quad);
+    AppendStep<Quad[3]>(quad);
 }
 
 // Quads j = 0 … T−2 in turn, then the closing quad, each finished before
 // the next starts.
-void StitchBand(const BandPattern& band, const SelectVertiesOfArrow& a, const SelectVertiesOfArrow& b) {
-    const std::size_t size = a.GetItemsInContainer();
-    for (std::size_t p = 0; p < size; ++p) {
-        const bool closing = p + 1 == size;
-        const std::size_t q = closing ? 0 : p + 1;
-        const QuadCorners corners{a[p], a[q], b[p], b[q]};
-        for (const StitchStep& step : closing ? band.closingQuad : band.quad) AppendStep(step, corners);
-    }
+template <BandPattern Band>
+void StitchBand(const SelectVertiesOfArrow& a, const SelectVertiesOfArrow& b) {
+    const std::size_t last = a.GetItemsInContainer() - 1;
+    for (std::size_t p = 0; p < last; ++p) AppendQuad<Band.quad>(QuadCorners{a[p], a[p + 1], b[p], b[p + 1]});
+    AppendQuad<Band.closingQuad>(QuadCorners{a[last], a[0], b[last], b[0]});
 }
 
 // The sweep always delivers at least four rings of the same size, at least
@@ -42,6 +50,7 @@ bool IsStitchable(const SelectVertiesOfArrowAll& rings) {
 void StitchRings(const SelectVertiesOfArrowAll& rings) {
     if (!IsStitchable(rings)) return;
     const std::size_t count = rings.GetItemsInContainer();
-    for (std::size_t k = 0; k + 1 < count; ++k) StitchBand(kOrdinaryBand, rings[k], rings[k + 1]);
-    StitchBand(kClosingBand, rings[0], rings[count - 1]);
+    for (std::size_t k = 0; k + 1 < count; ++k)
+        StitchBand<kOrdinaryBand>(rings[k], rings[k + 1]);
+    StitchBand<kClosingBand>(rings[0], rings[count - 1]);
 }
