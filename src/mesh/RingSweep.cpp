@@ -7,58 +7,83 @@
 
 namespace {
 
-// The turns reach each vertex through the record afresh; they call no slot.
-void TurnRingXY(const SelectVertiesOfArrow& ring, SineCosine theta) {
-    for (std::size_t k = 0; k < ring.GetItemsInContainer(); ++k) {
-        HostVertex& vertex = HostVertexAt(ring[k]);
+// The turns: each rewrites two coordinates of a vertex from their old values.
+struct TurnXY {
+    static void Apply(HostVertex& vertex, SineCosine theta) {
         const CoordinatePair turned = TurnProper(vertex.x, vertex.y, theta);
         vertex.x = turned.first;
         vertex.y = turned.second;
     }
-}
+};
 
-void TurnRingYZ(const SelectVertiesOfArrow& ring, SineCosine theta) {
-    for (std::size_t k = 0; k < ring.GetItemsInContainer(); ++k) {
-        HostVertex& vertex = HostVertexAt(ring[k]);
+struct TurnYZ {
+    static void Apply(HostVertex& vertex, SineCosine theta) {
         const CoordinatePair turned = TurnProper(vertex.y, vertex.z, theta);
         vertex.y = turned.first;
         vertex.z = turned.second;
     }
-}
+};
 
-void TurnRingXZ(const SelectVertiesOfArrow& ring, SineCosine theta) {
-    for (std::size_t k = 0; k < ring.GetItemsInContainer(); ++k) {
-        HostVertex& vertex = HostVertexAt(ring[k]);
+struct TurnXZ {
+    static void Apply(HostVertex& vertex, SineCosine theta) {
         const CoordinatePair turned = TurnMirrored(vertex.x, vertex.z, theta);
         vertex.x = turned.first;
         vertex.z = turned.second;
     }
+};
+
+// A view outside 0..2 has no ring plane and no turn.
+struct NoTurn {
+    static void Apply(HostVertex&, SineCosine) {}
+};
+
+void MoveVertex(HostVertex& vertex, const ScaledOffset& offset) {
+    vertex.x = MovedByScaled(vertex.x, offset.x);
+    vertex.y = MovedByScaled(vertex.y, offset.y);
+    vertex.z = MovedByScaled(vertex.z, offset.z);
 }
 
-// The turn of each view; a view outside 0..2 has no ring plane and no turn.
-void TurnRingForView(const SelectVertiesOfArrow& ring, std::int32_t view, SineCosine theta) {
+// The ring operations reach each vertex through the record afresh; they call
+// no slot.
+template <class Turn>
+void TurnRing(const SelectVertiesOfArrow& ring, SineCosine theta) {
+    for (std::size_t k = 0; k < ring.GetItemsInContainer(); ++k) Turn::Apply(HostVertexAt(ring[k]), theta);
+}
+
+// What a turn and then TranslateRing do to a ring, in one pass over it. A
+// circle's vertices are distinct, so every vertex ends exactly as after the
+// two passes.
+template <class Turn>
+void TurnAndMoveRing(const SelectVertiesOfArrow& ring, SineCosine theta, const Offset& offset) {
+    const ScaledOffset move = ScaleOffset(offset, *HostContext->unitScale);
+    for (std::size_t k = 0; k < ring.GetItemsInContainer(); ++k) {
+        HostVertex& vertex = HostVertexAt(ring[k]);
+        Turn::Apply(vertex, theta);
+        MoveVertex(vertex, move);
+    }
+}
+
+// The turn of each view, then the move by the section's offset (zero in a
+// view without a plane).
+void TurnAndMoveForView(const SelectVertiesOfArrow& ring, std::int32_t view, SineCosine theta,
+                        const Offset& offset) {
     switch (view) {
-    case 0: TurnRingXY(ring, theta); break;
-    case 1: TurnRingXZ(ring, theta); break;
-    case 2: TurnRingYZ(ring, theta); break;
-    default: break;
+    case 0: TurnAndMoveRing<TurnXY>(ring, theta, offset); break;
+    case 1: TurnAndMoveRing<TurnXZ>(ring, theta, offset); break;
+    case 2: TurnAndMoveRing<TurnYZ>(ring, theta, offset); break;
+    default: TurnAndMoveRing<NoTurn>(ring, theta, offset); break;
     }
 }
 
 }  // namespace
 
-void RotateRingXY(const SelectVertiesOfArrow& ring, double angle) { TurnRingXY(ring, SineCosineOf(angle)); }
-void RotateRingXZ(const SelectVertiesOfArrow& ring, double angle) { TurnRingXZ(ring, SineCosineOf(angle)); }
-void RotateRingYZ(const SelectVertiesOfArrow& ring, double angle) { TurnRingYZ(ring, SineCosineOf(angle)); }
+void RotateRingXY(const SelectVertiesOfArrow& ring, double angle) { TurnRing<TurnXY>(ring, SineCosineOf(angle)); }
+void RotateRingXZ(const SelectVertiesOfArrow& ring, double angle) { TurnRing<TurnXZ>(ring, SineCosineOf(angle)); }
+void RotateRingYZ(const SelectVertiesOfArrow& ring, double angle) { TurnRing<TurnYZ>(ring, SineCosineOf(angle)); }
 
 void TranslateRing(const SelectVertiesOfArrow& ring, const Offset& offset) {
-    const double scale = *HostContext->unitScale;
-    for (std::size_t k = 0; k < ring.GetItemsInContainer(); ++k) {
-        HostVertex& vertex = HostVertexAt(ring[k]);
-        vertex.x = MovedCoordinate(vertex.x, offset.x, scale);
-        vertex.y = MovedCoordinate(vertex.y, offset.y, scale);
-        vertex.z = MovedCoordinate(vertex.z, offset.z, scale);
-    }
+    const ScaledOffset move = ScaleOffset(offset, *HostContext->unitScale);
+    for (std::size_t k = 0; k < ring.GetItemsInContainer(); ++k) MoveVertex(HostVertexAt(ring[k]), move);
 }
 
 void SweepTubeCircles(std::int32_t ringSections, std::int32_t tubeSections, SelectVertiesOfArrowAll& rings,
@@ -74,18 +99,18 @@ void SweepTubeCircles(std::int32_t ringSections, std::int32_t tubeSections, Sele
     rings.ReserveRings(ringCount, ringSize);
     SelectVertiesOfArrow ring;
     ring.Reserve(ringSize);
-    // Every circle has the same angles; their sines and cosines are computed
-    // once (the same values, from the same calls, as circle by circle).
-    const std::vector<SineCosine> circle = CircleAngles(sweep.tubeSections);
+    // Every circle has the same angles, radius, view and scale, so the same
+    // coordinates: they are computed once (the same values, from the same
+    // calls, as circle by circle).
+    const TubeCircleShape circle = ShapeTubeCircle(sweep.tubeSections, sweep.tubeRadius);
 
     RunningAngle theta(sweep.ringSections);
     for (std::size_t j = 0; j < ringCount; ++j) {
         ring.Flush();
-        AppendTubeCircle(circle, ring, sweep.tubeRadius);
+        AppendTubeCircle(circle, ring);
         const SineCosine section = SineCosineOf(theta.Value());
         const std::int32_t view = *HostContext->activeView;
-        TurnRingForView(ring, view, section);
-        TranslateRing(ring, SectionOffset(view, sweep.ringRadius, section));
+        TurnAndMoveForView(ring, view, section, SectionOffset(view, sweep.ringRadius, section));
         theta.Advance();
         rings.Add(ring);  // a copy, into the storage reserved above
     }

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "mesh/RunningAngle.h"
+#include "mesh/VertexArithmetic.h"
 #include "mesh/VertexRings.h"
 
 // Appends `sections` vertices on a circle of `radius` user units about the
@@ -14,10 +14,20 @@
 // appends nothing.
 bool BuildTubeCircle(std::int32_t sections, SelectVertiesOfArrow& ring, double radius);
 
-// The sines and cosines of the running angles of a circle of `sections`
-// positions. Every circle of a sweep has the same angles, so the sweep
-// computes them once and builds each circle from them with AppendTubeCircle.
-std::vector<SineCosine> CircleAngles(std::int32_t sections);
+// The host coordinates of a circle's vertices, in creation order. They
+// depend only on the count, the radius, the view and the unit scale, which
+// stay the same for every circle of a sweep, so the sweep computes them
+// once and builds every circle from them.
+struct TubeCircleShape {
+    std::int32_t sections;
+    // One point per vertex; empty in a view without a plane, where the
+    // vertices keep the coordinates the host gave them.
+    std::vector<HostPoint> points;
+};
 
-// BuildTubeCircle for a circle whose angles are given: one vertex per entry.
-void AppendTubeCircle(const std::vector<SineCosine>& angles, SelectVertiesOfArrow& ring, double radius);
+// The shape BuildTubeCircle gives a circle in the host's current view and
+// unit scale.
+TubeCircleShape ShapeTubeCircle(std::int32_t sections, double radius);
+
+// BuildTubeCircle for a circle whose shape is given.
+void AppendTubeCircle(const TubeCircleShape& shape, SelectVertiesOfArrow& ring);

@@ -21,6 +21,11 @@ struct HostPoint {
     bool operator==(const HostPoint&) const = default;
 };
 
+// Views 0, 1 and 2 have a plane for the tube circle and the ring; in any
+// other view the circle keeps the host's coordinates and is neither turned
+// nor moved by the sweep.
+inline bool ViewHasPlane(std::int32_t view) { return view >= 0 && view <= 2; }
+
 // One coordinate of a tube circle: (sine or cosine · radius) · scale.
 inline std::int32_t CircleCoordinate(double sineOrCosine, double radius, double scale) {
     return TruncateToHostCoordinate((sineOrCosine * radius) * scale);
@@ -70,6 +75,23 @@ inline CoordinatePair TurnMirrored(std::int32_t x, std::int32_t z, SineCosine th
 // truncated, not the scaled offset alone (scale 10: 5 − 0.07 gives 4).
 inline std::int32_t MovedCoordinate(std::int32_t coordinate, double offset, double scale) {
     return TruncateToHostCoordinate(static_cast<double>(coordinate) + offset * scale);
+}
+
+// An offset already multiplied by the scale. A move forms the same products
+// for every vertex, so it forms them once: moving by the scaled offset
+// gives exactly MovedCoordinate's integers.
+struct ScaledOffset {
+    double x;
+    double y;
+    double z;
+};
+
+inline ScaledOffset ScaleOffset(const Offset& offset, double scale) {
+    return {offset.x * scale, offset.y * scale, offset.z * scale};
+}
+
+inline std::int32_t MovedByScaled(std::int32_t coordinate, double scaledOffset) {
+    return TruncateToHostCoordinate(static_cast<double>(coordinate) + scaledOffset);
 }
 
 // Where the sweep moves the circle of the section at angle θ, in user units:
