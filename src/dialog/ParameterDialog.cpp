@@ -1,0 +1,29 @@
+#include "dialog/ParameterDialog.h"
+
+#include <memory>
+
+#include "ParameterDialogTable.h"
+#include "params/GenerationParameters.h"
+#include "platform/TDialog.h"
+#include "platform/TEdit.h"
+
+namespace {
+constexpr int kCancelResult = 2;  // IDCANCEL
+}  // namespace
+
+int RunParameterDialog(TWindow* parent, TModule* module) {
+    auto* dialog = new TDialog(parent, VORNIX_PARAMETER_DIALOG_ID, module);
+    // Nothing else would delete a dialog that has no parent object.
+    const std::unique_ptr<TDialog> orphan(parent == nullptr ? dialog : nullptr);
+    dialog->SetTransferBuffer(&ParameterTexts);
+    // The transfer walks the edits in creation order: the record's order.
+    for (const int controlId : kParameterEditIds)
+        (new TEdit(dialog, controlId, kParameterTextSize))->EnableTransfer();
+
+    LoadDefaultParameters();
+    FormatParameterTexts();
+    const int result = dialog->Execute();
+    if (result == kCancelResult) return result;
+    ParseParameterTexts();
+    return result;
+}
