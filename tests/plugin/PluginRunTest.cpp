@@ -53,12 +53,13 @@ TEST_P(DefaultRunTest, OkWithoutEditsBuildsTheDefaultTorusAsTheWholeSelection) {
 INSTANTIATE_TEST_SUITE_P(Hosts, DefaultRunTest,
                          ::testing::Values(ExistingMesh{0, 0, 0}, ExistingMesh{100, 50, 20}));
 
-TEST_F(PluginRunTest, TheDialogOpensWithTheDefaultsAndTheCursorFromTheOrigin) {
+TEST_F(PluginRunTest, TheDialogOpensUnderTheWaitCursorWithTheDefaultsAndTheCursorFromTheOrigin) {
     host.unitScale = 1000.0;
     host.cursor[0] = 2500, host.cursor[1] = -1234, host.cursor[2] = 7;
     host.origin[0] = 500;
     std::vector<std::string> shown;
     user.attend = [&](HeadlessDialog& dialog) {
+        EXPECT_EQ(HeadlessServices().currentCursor, HeadlessServices().waitCursor);
         EXPECT_EQ(dialog.TemplateId(), 2000);
         EXPECT_EQ(dialog.Caption(), "Vornix Primitive");
         for (const int id : kParameterEditIds) shown.push_back(dialog.Text(id));
