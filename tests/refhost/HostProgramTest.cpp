@@ -42,20 +42,24 @@ ObjMesh ParseObj(const std::string& text) {
     return mesh;
 }
 
-// The statuses from the .ply, by the same token: vertex lines are the ones
-// after end_header with four numbers.
+// The statuses from the .ply: the fourth number of each of the first
+// `element vertex` lines after the header.
 std::vector<int> PlyStatuses(const std::string& text) {
+    const std::size_t declared = text.find("element vertex ");
+    const std::size_t body = text.find("end_header\n");
+    if (declared == std::string::npos || body == std::string::npos) {
+        ADD_FAILURE() << "not the expected .ply header";
+        return {};
+    }
+    const std::size_t count = std::stoul(text.substr(declared + 15));
     std::vector<int> statuses;
-    std::istringstream lines(text.substr(text.find("end_header\n") + 11));
+    std::istringstream lines(text.substr(body + 11));
     std::string line;
-    while (std::getline(lines, line)) {
+    while (statuses.size() < count && std::getline(lines, line)) {
         std::istringstream words(line);
-        std::vector<long> numbers;
-        long n;
-        while (words >> n) numbers.push_back(n);
-        if (numbers.size() == 4 && line.find(' ') != std::string::npos && statuses.size() < 1000000) {
-            statuses.push_back(static_cast<int>(numbers[3]));
-        }
+        long x, y, z, status;
+        if (words >> x >> y >> z >> status) statuses.push_back(static_cast<int>(status));
+        else ADD_FAILURE() << "not a vertex line: " << line;
     }
     return statuses;
 }
@@ -117,28 +121,33 @@ void ExpectClosedRingSurface(const ObjMesh& mesh, std::size_t oldVertices, std::
     EXPECT_EQ(v - e + f, 0);
 }
 
-// Every new face's normal (b − a) × (c − a) points away from the tube's
-// centre line: the ring lies in the view's plane round `centre`.
+// Every new face's normal (b − a) × (c − a) points out of the tube: its dot
+// product with the sum of the unit vectors from each corner's tube-circle
+// centre to the corner is positive. The ring lies in the view's plane
+// round `centre`, so a corner's circle centre is the corner's direction in
+// that plane at the ring radius (for a tube thinner than the ring).
 void ExpectOutwardFaces(const ObjMesh& mesh, std::size_t oldFaces, int view, const std::array<double, 3>& centre,
                         double ringRadius) {
+    using Vector = std::array<double, 3>;
     const int axis = view == 0 ? 2 : view == 1 ? 1 : 0;  // the ring's axis
     int inward = 0;
     for (std::size_t i = oldFaces; i < mesh.faces.size(); ++i) {
-        std::array<std::array<double, 3>, 3> p;
-        for (int k = 0; k < 3; ++k)
+        std::array<Vector, 3> p;
+        Vector outward{0, 0, 0};
+        for (int k = 0; k < 3; ++k) {
             for (int c = 0; c < 3; ++c) p[k][c] = double(mesh.vertices[mesh.faces[i][k]][c]) - centre[c];
-        std::array<double, 3> u, w, n, middle, radial;
+            Vector radial = p[k];
+            radial[axis] = 0;
+            const double length = std::hypot(radial[0], radial[1], radial[2]);
+            Vector fromCircleCentre;
+            for (int c = 0; c < 3; ++c) fromCircleCentre[c] = p[k][c] - radial[c] / length * ringRadius;
+            const double distance = std::hypot(fromCircleCentre[0], fromCircleCentre[1], fromCircleCentre[2]);
+            for (int c = 0; c < 3; ++c) outward[c] += fromCircleCentre[c] / distance;
+        }
+        Vector u, w;
         for (int c = 0; c < 3; ++c) u[c] = p[1][c] - p[0][c], w[c] = p[2][c] - p[0][c];
-        n = {u[1] * w[2] - u[2] * w[1], u[2] * w[0] - u[0] * w[2], u[0] * w[1] - u[1] * w[0]};
-        for (int c = 0; c < 3; ++c) middle[c] = (p[0][c] + p[1][c] + p[2][c]) / 3;
-        radial = middle;
-        radial[axis] = 0;
-        const double length = std::hypot(radial[0], radial[1], radial[2]);
-        std::array<double, 3> tubeCentre{};
-        for (int c = 0; c < 3; ++c) tubeCentre[c] = radial[c] / length * ringRadius;
-        double dot = 0;
-        for (int c = 0; c < 3; ++c) dot += n[c] * (middle[c] - tubeCentre[c]);
-        inward += dot <= 0;
+        const Vector n{u[1] * w[2] - u[2] * w[1], u[2] * w[0] - u[0] * w[2], u[0] * w[1] - u[1] * w[0]};
+        inward += n[0] * outward[0] + n[1] * outward[1] + n[2] * outward[2] <= 0;
     }
     EXPECT_EQ(inward, 0) << "faces wound inward";
 }
@@ -220,7 +229,7 @@ INSTANTIATE_TEST_SUITE_P(
         // wraps to 12.
         TorusCase{"MalformedCounts", {"--ring-sections", "abc", "--tube-sections", "4294967308"}, 4, 12, 0,
                   {0, 0, 0}, 1000, 500},
-        TorusCase{"TooSmallCounts", {"--ring-sections", "3", "--tube-sections", "-5"}, 4, 4, 1, {0, 0, 0}, 1000, 500},
+        TorusCase{"TooSmallCounts", {"--ring-sections", "3", "--tube-sections", "-5", "--view", "1"}, 4, 4, 1, {0, 0, 0}, 1000, 500},
         TorusCase{"RadiusWithUnit", {"--ring-radius", "2.5cm", "--view", "2"}, 12, 12, 2, {0, 0, 0}, 2500, 500},
         // Typed key by key: the section fields take digits only.
         TorusCase{"TypedMinusRefused", {"--type", "--ring-sections", "-5", "--tube-sections", "a6"}, 5, 6, 0,
