@@ -1,17 +1,20 @@
 // The floors are only floors if they build the run's torus: the same
 // coordinates, edges and faces in the same order, and through the host the
 // same calls. The run is checked here against both, on the strict and the
-// fast host.
+// fast host: its mesh steps over a range of shapes, and the whole built
+// plug-in, as the benchmark runs it.
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "bench/SectionsUser.h"
 #include "bench/TorusFloor.h"
 #include "host/HostContext.h"
 #include "mesh/Placement.h"
 #include "mesh/RingStitch.h"
 #include "mesh/RingSweep.h"
 #include "refhost/MemoryHost.h"
+#include "refhost/PluginLibrary.h"
 
 namespace {
 
@@ -116,5 +119,50 @@ std::vector<FloorCase> Cases() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tori, FloorsMatchRun, testing::ValuesIn(Cases()));
+
+struct WholeRunCase {
+    std::int32_t sections;
+    std::int32_t view;
+    HostMode mode;
+};
+
+void PrintTo(const WholeRunCase& c, std::ostream* out) {
+    *out << c.sections << " sections, view " << c.view << (c.mode == HostMode::Strict ? " strict" : " fast");
+}
+
+class WholeRunMatchesFloors : public testing::TestWithParam<WholeRunCase> {};
+
+// The benchmark's run: the built plug-in, the user entering N and N.
+TEST_P(WholeRunMatchesFloors, BenchmarkedRunBuildsTheFloorsTorus) {
+    const WholeRunCase& c = GetParam();
+    SectionsUser user(c.sections);
+    SetHeadlessDialogAgent(&user);
+    PluginLibrary plugin(VORNIX_PLUGIN_LIBRARY);
+    MemoryHost run(c.mode);
+    run.activeView = c.view;
+    char window = 0;
+    ASSERT_TRUE(plugin.Run(&window, run.Context()));
+    SetHeadlessDialogAgent(nullptr);
+
+    TorusSpec spec = DefaultTorusOfSize(c.sections);
+    spec.view = c.view;
+    ArrayTorus torus;
+    BuildArrayTorus(spec, 0, torus);
+    EXPECT_EQ(NewCoordinates(run, 0), torus.coordinates);
+    EXPECT_EQ(Flat(run.Edges()), torus.edges);
+    EXPECT_EQ(Flat(run.Faces()), torus.faces);
+
+    MemoryHost floor(c.mode);
+    floor.activeView = c.view;
+    BuildTorusThroughHost(spec, *floor.Context());
+    floor.selectedVertexCount = c.sections * c.sections;
+    EXPECT_EQ(run.Image(), floor.Image());
+    EXPECT_EQ(run.CallLog(), floor.CallLog());
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, WholeRunMatchesFloors,
+                         testing::Values(WholeRunCase{12, 0, HostMode::Strict}, WholeRunCase{12, 1, HostMode::Strict},
+                                         WholeRunCase{12, 2, HostMode::Strict}, WholeRunCase{128, 0, HostMode::Fast},
+                                         WholeRunCase{128, 1, HostMode::Fast}, WholeRunCase{128, 2, HostMode::Fast}));
 
 }  // namespace

@@ -22,6 +22,11 @@ struct TorusSpec {
     double centre[3];           // user units, absolute
 };
 
+// The torus every benchmark builds: the dialog's defaults (ring radius 1.00,
+// tube radius 0.50) with N ring and N tube sections, in view 0, on a host
+// with unit scale 1000 and its cursor at the origin.
+inline TorusSpec DefaultTorusOfSize(std::int32_t n) { return TorusSpec{n, n, 1.0, 0.5, 1000.0, 0, {0.0, 0.0, 0.0}}; }
+
 // How a floor gets the sines and cosines of the tube circle's angles.
 enum class CircleAngles {
     PerVertex,  // evaluated for every vertex, as the circle formula reads
