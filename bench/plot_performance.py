@@ -1,0 +1,120 @@
+#!/usr/bin/python3
+"""Turns a vornix-bench JSON report into the table and the plot of
+docs/performance.md.
+
+    build/linux/vornix-bench --benchmark_repetitions=5 \\
+        --benchmark_report_aggregates_only=true \\
+        --benchmark_out=bench.json --benchmark_out_format=json
+    /usr/bin/python3 bench/plot_performance.py bench.json docs/performance.png
+
+Prints the Markdown table (medians of the repetitions, with the run's
+ratios to each floor of the same N) and writes the plot: nanoseconds per
+vertex against N for the run and the floors. Needs matplotlib (Debian's
+python3-matplotlib).
+"""
+
+import json
+import sys
+
+import matplotlib
+
+matplotlib.use("Agg")  # no display needed
+import matplotlib.pyplot as plt  # noqa: E402
+
+RUN = "BM_Run"
+# The floors, strongest last; the first two are the ones the goals name.
+FLOORS = ["BM_ArrayFloor", "BM_HostCallFloor", "BM_ArrayFloorTabled", "BM_HostCallFloorTabled"]
+STYLE = {
+    RUN: dict(color="black", marker="o", linestyle="-", linewidth=2),
+    "BM_ArrayFloor": dict(color="tab:blue", marker="s", linestyle="-"),
+    "BM_HostCallFloor": dict(color="tab:orange", marker="^", linestyle="-"),
+    "BM_ArrayFloorTabled": dict(color="tab:blue", marker="s", linestyle="--"),
+    "BM_HostCallFloorTabled": dict(color="tab:orange", marker="^", linestyle="--"),
+}
+TO_NANOSECONDS = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
+
+
+def read_report(path):
+    """{name: {n: {aggregate: entry}}} and the report's context."""
+    with open(path, encoding="utf-8") as report_file:
+        report = json.load(report_file)
+    results = {}
+    for entry in report["benchmarks"]:
+        name, _, size = entry["run_name"].partition("/")
+        aggregate = entry.get("aggregate_name", "median")  # a report without repetitions
+        results.setdefault(name, {}).setdefault(int(size), {})[aggregate] = entry
+    return results, report.get("context", {})
+
+
+def nanoseconds(entry):
+    return entry["real_time"] * TO_NANOSECONDS[entry["time_unit"]]
+
+
+def format_time(ns):
+    if ns >= 1e6:
+        return f"{ns / 1e6:.2f} ms"
+    if ns >= 1e3:
+        return f"{ns / 1e3:.1f} µs"
+    return f"{ns:.0f} ns"
+
+
+def print_table(results):
+    names = [name for name in [RUN] + FLOORS if name in results]
+    sizes = sorted({n for name in names for n in results[name]})
+    print("| N | vertices | " + " | ".join(f"{name} (ns/vertex)" for name in names) + " | "
+          + " | ".join(f"run ÷ {name[3:]}" for name in FLOORS if name in results and RUN in results) + " |")
+    print("|---:" * (2 + len(names) + sum(1 for f in FLOORS if f in results and RUN in results)) + "|")
+    for n in sizes:
+        cells = [str(n), f"{n * n:,}"]
+        for name in names:
+            entry = results[name].get(n, {}).get("median")
+            cells.append("" if entry is None else
+                         f"{format_time(nanoseconds(entry))} ({entry['ns_per_vertex'] * 1e9:.1f})")
+        run = results.get(RUN, {}).get(n, {}).get("median")
+        for floor in FLOORS:
+            if floor not in results or RUN not in results:
+                continue
+            entry = results[floor].get(n, {}).get("median")
+            cells.append("" if entry is None or run is None else f"{nanoseconds(run) / nanoseconds(entry):.2f}")
+        print("| " + " | ".join(cells) + " |")
+
+    run_1000 = results.get(RUN, {}).get(1000, {}).get("median")
+    if run_1000 is not None and "peak_bytes" in run_1000:
+        print(f"\nPeak allocation of one run at N = 1000: {run_1000['peak_bytes']:,.0f} bytes, "
+              f"{run_1000['peak_bytes_per_vertex']:.3f} bytes per vertex.")
+
+
+def plot(results, context, output):
+    figure, axes = plt.subplots(figsize=(8, 5))
+    for name in [RUN] + FLOORS:
+        if name not in results:
+            continue
+        sizes = sorted(n for n in results[name] if "median" in results[name][n])
+        medians = [results[name][n]["median"]["ns_per_vertex"] * 1e9 for n in sizes]
+        spreads = [results[name][n].get("stddev", {}).get("ns_per_vertex", 0.0) * 1e9 for n in sizes]
+        axes.errorbar(sizes, medians, yerr=spreads, label=name, capsize=3, **STYLE[name])
+    axes.set_xscale("log")
+    axes.set_xticks([12, 128, 512, 1000, 2000])
+    axes.get_xaxis().set_major_formatter(matplotlib.ticker.ScalarFormatter())
+    axes.set_ylim(bottom=0)
+    axes.set_xlabel("N (ring sections = tube sections; N² vertices)")
+    axes.set_ylabel("ns per vertex (median, ± stddev)")
+    axes.set_title("A whole run beside its floors")
+    axes.grid(True, which="both", alpha=0.3)
+    axes.legend()
+    machine = f"{context.get('num_cpus', '?')} CPUs at {context.get('mhz_per_cpu', '?')} MHz, {context.get('date', '')}"
+    figure.text(0.99, 0.01, machine, ha="right", va="bottom", fontsize=7, color="gray")
+    figure.tight_layout()
+    figure.savefig(output, dpi=100)
+
+
+def main(arguments):
+    if len(arguments) != 3:
+        sys.exit(__doc__)
+    results, context = read_report(arguments[1])
+    print_table(results)
+    plot(results, context, arguments[2])
+
+
+if __name__ == "__main__":
+    main(sys.argv)
