@@ -4,12 +4,9 @@
 
 #include "ParameterDialogTable.h"
 #include "params/GenerationParameters.h"
+#include "platform/DialogResults.h"
 #include "platform/TDialog.h"
 #include "platform/TEdit.h"
-
-namespace {
-constexpr int kCancelResult = 2;  // IDCANCEL
-}  // namespace
 
 int RunParameterDialog(TWindow* parent, TModule* module) {
     auto* dialog = new TDialog(parent, VORNIX_PARAMETER_DIALOG_ID, module);
@@ -23,7 +20,7 @@ int RunParameterDialog(TWindow* parent, TModule* module) {
     LoadDefaultParameters();
     FormatParameterTexts();
     const int result = dialog->Execute();
-    if (result == kCancelResult) return result;
+    if (result == kCancelCommand) return result;
     ParseParameterTexts();
     return result;
 }

@@ -11,12 +11,11 @@
 #include "mesh/RunSoundness.h"
 #include "mesh/VertexRings.h"
 #include "params/GenerationParameters.h"
+#include "platform/DialogResults.h"
 #include "platform/TWindow.h"
 #include "platform/WindowsServices.h"
 
 namespace {
-
-constexpr int kCancelResult = 2;  // IDCANCEL
 
 // The window object that wraps the host's window now, or a new alias for
 // it; none when there is no memory (the dialog then has no parent).
@@ -57,7 +56,7 @@ bool RunXmodeler(WindowHandle window, std::int32_t /*ignored*/, ModelerContext* 
         previousCursor = Platform::SetCursor(Platform::LoadCursorA(nullptr, Platform::kWaitCursor));
         waitCursorShown = true;
 
-        if (RunParameterDialog(ParentWindow, PluginModule) == kCancelResult) {
+        if (RunParameterDialog(ParentWindow, PluginModule) == kCancelCommand) {
             ReleasePluginObjects();
             Platform::SetCursor(previousCursor);
             return false;

@@ -5,11 +5,6 @@
 #include "platform/TModule.h"
 #include "platform/TXPlatform.h"
 
-namespace {
-constexpr int kOkCommand = 1;      // IDOK
-constexpr int kCancelCommand = 2;  // IDCANCEL
-}  // namespace
-
 TDialog::TDialog(TWindow* parent, int templateId, TModule* module)
     : TWindow(parent, module), templateId_(templateId) {}
 

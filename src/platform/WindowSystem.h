@@ -5,6 +5,7 @@
 
 #include <cstddef>
 
+#include "platform/DialogResults.h"
 #include "platform/PlatformHandles.h"
 
 // What a modal dialog tells the object that runs it.

@@ -12,6 +12,7 @@
 #include "entry/GenerationRun.h"
 #include "entry/LibraryEntry.h"
 #include "entry/PluginState.h"
+#include "platform/DialogResults.h"
 #include "platform/TModule.h"
 #include "platform/TWindow.h"
 #include "platform/headless/HeadlessAutomation.h"
@@ -25,13 +26,10 @@ struct CaseName {
     }
 };
 
-inline constexpr int kOkButton = 1;
-inline constexpr int kCancelButton = 2;
-
 // The user at the dialog: does what the test says, OK by default.
 class ScriptedUser : public HeadlessDialogAgent {
 public:
-    std::function<void(HeadlessDialog&)> attend = [](HeadlessDialog& dialog) { dialog.PressButton(kOkButton); };
+    std::function<void(HeadlessDialog&)> attend = [](HeadlessDialog& dialog) { dialog.PressButton(kOkCommand); };
     void Attend(HeadlessDialog& dialog) override { attend(dialog); }
 };
 
@@ -60,7 +58,7 @@ protected:
         std::vector<std::pair<int, std::string>> fields(texts.begin(), texts.end());
         user.attend = [fields](HeadlessDialog& dialog) {
             for (const auto& [controlId, text] : fields) dialog.PasteText(controlId, text);
-            dialog.PressButton(kOkButton);
+            dialog.PressButton(kOkCommand);
         };
     }
 

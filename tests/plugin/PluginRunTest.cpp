@@ -63,7 +63,7 @@ TEST_F(PluginRunTest, TheDialogOpensUnderTheWaitCursorWithTheDefaultsAndTheCurso
         EXPECT_EQ(dialog.TemplateId(), 2000);
         EXPECT_EQ(dialog.Caption(), "Vornix Primitive");
         for (const int id : kParameterEditIds) shown.push_back(dialog.Text(id));
-        dialog.PressButton(kCancelButton);
+        dialog.PressButton(kCancelCommand);
     };
 
     EXPECT_FALSE(Run());
@@ -110,11 +110,11 @@ TEST_P(CancelTest, ChangesNothingAndSoundsNoBeep) {
 INSTANTIATE_TEST_SUITE_P(
     Ways, CancelTest,
     ::testing::Values(
-        CancelCase{"CancelButton", [](HeadlessDialog& d) { d.PressButton(kCancelButton); }},
+        CancelCase{"CancelButton", [](HeadlessDialog& d) { d.PressButton(kCancelCommand); }},
         CancelCase{"CancelAfterEdits",
                    [](HeadlessDialog& d) {
                        d.PasteText(104, "40");
-                       d.PressButton(kCancelButton);
+                       d.PressButton(kCancelCommand);
                    }},
         CancelCase{"UserLeavesWithoutAButton", [](HeadlessDialog&) {}},
         CancelCase{"NoUserAtAll", nullptr}),
@@ -124,7 +124,7 @@ TEST_F(PluginRunTest, CancelLeavesTheDefaultsAndTheirTexts) {
     host.cursor[1] = 2000;
     user.attend = [](HeadlessDialog& d) {
         d.PasteText(102, "7");
-        d.PressButton(kCancelButton);
+        d.PressButton(kCancelCommand);
     };
 
     EXPECT_FALSE(Run());
@@ -204,7 +204,7 @@ TEST_P(TypingTest, TheFieldKeepsWhatItsRulesLetThrough) {
         dialog.ClearText(typing.controlId);
         for (const char* key = typing.keys; *key != '\0'; ++key) dialog.TypeCharacter(typing.controlId, *key);
         shown = dialog.Text(typing.controlId);
-        dialog.PressButton(kOkButton);
+        dialog.PressButton(kOkCommand);
     };
 
     Run();
@@ -228,7 +228,7 @@ TEST_F(PluginRunTest, ATypedMinusInARadiusGivesItsAbsoluteValue) {
         dialog.ClearText(102);
         for (const char key : std::string("-2.5")) EXPECT_TRUE(dialog.TypeCharacter(102, key));
         EXPECT_FALSE(dialog.TypeCharacter(104, '-'));
-        dialog.PressButton(kOkButton);
+        dialog.PressButton(kOkCommand);
     };
 
     EXPECT_TRUE(Run());
@@ -242,7 +242,7 @@ TEST_F(PluginRunTest, APastedLongTextStaysInTheFieldAndOkCopiesBack15Characters)
     user.attend = [&](HeadlessDialog& dialog) {
         dialog.PasteText(104, "8 sections, not more");  // no typing rules for a paste
         shown = dialog.Text(104);
-        dialog.PressButton(kOkButton);
+        dialog.PressButton(kOkCommand);
     };
 
     EXPECT_TRUE(Run());

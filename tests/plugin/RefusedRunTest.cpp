@@ -28,7 +28,7 @@ TEST_P(RefusedRunTest, ChangesNothingAndSoundsTheHandBeep) {
     host.selectedVertexCount = 1;
     user.attend = [&](HeadlessDialog& dialog) {
         for (const auto& [controlId, text] : refused.texts) dialog.PasteText(controlId, text);
-        dialog.PressButton(kOkButton);
+        dialog.PressButton(kOkCommand);
     };
     const std::vector<std::uint8_t> before = host.Image();
 

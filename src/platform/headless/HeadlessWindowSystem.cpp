@@ -10,7 +10,6 @@
 
 namespace {
 HeadlessDialogAgent* dialogAgent = nullptr;
-constexpr int kCancelResult = 2;  // IDCANCEL
 }  // namespace
 
 void SetHeadlessDialogAgent(HeadlessDialogAgent* agent) { dialogAgent = agent; }
@@ -24,7 +23,7 @@ int RunModalDialog(InstanceHandle module, int templateId, WindowHandle /*owner*/
     RecordDialogShown();
     if (dialogAgent != nullptr) dialogAgent->Attend(dialog);
     // Nobody ended it: the user walked away, as good as Cancel.
-    dialog.End(kCancelResult);
+    dialog.End(kCancelCommand);
     return dialog.Result();
 }
 
