@@ -90,6 +90,8 @@ bool PreviewAvailable() { return true; }
 // fontconfig, which cairo asks for the captions' font, keeps what it loaded
 // for the life of the process by design: not a leak of ours.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+// And say nothing about it: the program's errors are one line on stderr.
+extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
 #endif
 
 std::string RenderPreviewPng(const MeshData& mesh, const std::string& caption) {
