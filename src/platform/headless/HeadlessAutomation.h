@@ -48,7 +48,9 @@ public:
     // Clicks a push button: 1 (OK) copies the texts out and ends the dialog
     // with 1; 2 (Cancel) ends it with 2.
     virtual void PressButton(int controlId) = 0;
-    // Ends the dialog with any result, as the window system may.
+    // Ends the dialog with any result, as the window system may. (-1 is the
+    // window system's answer for a dialog it could not make; the class
+    // library takes it as that failure.)
     virtual void End(int result) = 0;
 };
 
