@@ -1,5 +1,6 @@
 // The sizes every benchmark runs (R = T = N), and the per-vertex counters
-// that make sizes comparable.
+// that make sizes comparable. Every benchmark is timed by the clock on the
+// wall, as a user waits, so the rates are per real second too.
 #pragma once
 
 #include <benchmark/benchmark.h>

@@ -41,7 +41,7 @@ void BM_HostCallFloorTabled(benchmark::State& state) { HostCallFloor(state, Circ
 
 }  // namespace
 
-BENCHMARK(BM_ArrayFloor)->Apply(TorusSizes)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ArrayFloorTabled)->Apply(TorusSizes)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_HostCallFloor)->Apply(TorusSizes)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_HostCallFloorTabled)->Apply(TorusSizes)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ArrayFloor)->Apply(TorusSizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_ArrayFloorTabled)->Apply(TorusSizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_HostCallFloor)->Apply(TorusSizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_HostCallFloorTabled)->Apply(TorusSizes)->Unit(benchmark::kMicrosecond)->UseRealTime();

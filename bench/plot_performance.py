@@ -85,7 +85,7 @@ def print_table(results):
 
 
 def plot(results, context, output):
-    figure, axes = plt.subplots(figsize=(8, 5))
+    figure, axes = plt.subplots(figsize=(10, 5))
     for name in [RUN] + FLOORS:
         if name not in results:
             continue
@@ -101,7 +101,7 @@ def plot(results, context, output):
     axes.set_ylabel("ns per vertex (median, ± stddev)")
     axes.set_title("A whole run beside its floors")
     axes.grid(True, which="both", alpha=0.3)
-    axes.legend()
+    axes.legend(loc="center left", bbox_to_anchor=(1.01, 0.5))
     machine = f"{context.get('num_cpus', '?')} CPUs at {context.get('mhz_per_cpu', '?')} MHz, {context.get('date', '')}"
     figure.text(0.99, 0.01, machine, ha="right", va="bottom", fontsize=7, color="gray")
     figure.tight_layout()
