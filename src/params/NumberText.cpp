@@ -31,8 +31,9 @@ std::size_t SkipBlanks(const char* text, std::size_t length, std::size_t at) {
     return at;
 }
 
-// Far beyond any exponent that still matters; keeps the arithmetic small.
-constexpr std::int64_t kExponentLimit = 1'000'000;
+// Where a written exponent saturates: far beyond the length of any text, so
+// the exponent still outweighs the digit counts when the two are added.
+constexpr std::int64_t kExponentLimit = 100'000'000'000'000'000;
 
 }  // namespace
 
@@ -65,9 +66,9 @@ double ParseDecimalText(const char* text, std::size_t size, std::size_t* accepte
         anyDigit = true;
         seenNonZero = seenNonZero || c != '0';
         if (!seenPeriod && seenNonZero) {
-            significantIntegerDigits = std::min(significantIntegerDigits + 1, kExponentLimit);
+            ++significantIntegerDigits;
         } else if (seenPeriod && !seenNonZero) {
-            leadingFractionZeros = std::min(leadingFractionZeros + 1, kExponentLimit);
+            ++leadingFractionZeros;
         }
     }
     if (!anyDigit) {
@@ -119,8 +120,8 @@ std::int32_t ParseIntegerText(const char* text, std::size_t size) {
         negative = text[at] == '-';
         ++at;
     }
-    // No overflow check: the digits wrap modulo 2^32, as the host's own
-    // 32-bit conversion does. Unsigned arithmetic keeps the wrap defined.
+    // No overflow check: the digits wrap modulo 2^32, as a 32-bit atol's do.
+    // Unsigned arithmetic keeps the wrap defined.
     std::uint32_t value = 0;
     for (; at < length && IsDigit(text[at]); ++at) {
         value = value * 10u + static_cast<std::uint32_t>(text[at] - '0');

@@ -18,7 +18,10 @@ std::int32_t ParseIntegerText(const char* text, std::size_t size);
 
 // "%01.2f" into a field of `fieldSize` bytes (zero included), rounded to
 // the nearest hundredth of the exact binary value, halves to even. A value
-// whose text would not fit gets the longest exponent form that does.
+// whose text would not fit gets the exponent form with the most digits that
+// does, trailing zeros dropped ("2.147483647e+12", "1e+15"). Never writes
+// past the field; from 8 bytes on every double fits, a smaller field that
+// fits nothing gets the empty text.
 void FormatLengthText(double value, char* field, std::size_t fieldSize);
 
 // "%d" into a field of `fieldSize` bytes (at least 12).

@@ -91,6 +91,11 @@ TEST(DecimalTextRounding, ManyDigitsAreRoundedCorrectly) {
     EXPECT_TRUE(SameDouble(Parse(std::string(400, '0') + "1e-400"), 0.0));
     EXPECT_TRUE(SameDouble(Parse("1" + std::string(400, '0') + "e-400"), 1.0));
     EXPECT_TRUE(SameDouble(Parse("0." + std::string(400, '0') + "1e401"), 1.0));
+    // Out of range only through the digits' count against the exponent.
+    EXPECT_TRUE(SameDouble(Parse("1" + std::string(400, '0') + "e-90"), kInfinity));
+    EXPECT_TRUE(SameDouble(Parse("-1" + std::string(400, '0') + "e-800"), -0.0));
+    EXPECT_TRUE(SameDouble(Parse("0." + std::string(400, '0') + "1e90"), 1e-311));
+    EXPECT_TRUE(SameDouble(Parse("-0." + std::string(300, '0') + "1e-30"), -0.0));
 }
 
 // The fields are 16 bytes and may lack their terminator.
