@@ -1,6 +1,7 @@
 // Formatting any double into a 16-byte field: never past it, always
 // terminated, and what it shows reads back as the same value to the
-// precision shown.
+// precision shown. The first four bytes, as an int32, go through the count
+// form too, which must be the C library's "%d".
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -14,6 +15,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < sizeof(double)) return 0;
     double value;
     std::memcpy(&value, data, sizeof value);
+    std::int32_t count;
+    std::memcpy(&count, data, sizeof count);
+
+    char countText[kParameterTextSize];
+    FormatCountText(count, countText, sizeof countText);
+    char countReference[32];
+    std::snprintf(countReference, sizeof countReference, "%d", static_cast<int>(count));
+    if (std::strcmp(countText, countReference) != 0) std::abort();
 
     constexpr std::uint8_t kCanary = 0xCC;
     char buffer[kParameterTextSize + 16];
