@@ -9,12 +9,39 @@ namespace {
 
 MemoryHost* boundHost = nullptr;  // the host the C slots act on
 
-// Room for n elements; past the capacity it at least doubles, so appending
-// one at a time costs O(n) in total.
+// Room for `wanted` elements, at least doubling, so that appending one at a
+// time costs O(n) in total. Out of line: it is the rare path of the slots.
+template <class T>
+[[gnu::noinline]] void GrowGeometrically(std::vector<T>& elements, std::size_t wanted) {
+    elements.reserve(std::max({wanted, 2 * elements.capacity(), std::size_t{16}}));
+}
+
+// Room for n elements.
 template <class T>
 void ReserveGeometrically(std::vector<T>& elements, std::int32_t n) {
     if (n > 0 && static_cast<std::size_t>(n) > elements.capacity())
-        elements.reserve(std::max(static_cast<std::size_t>(n), 2 * elements.capacity()));
+        GrowGeometrically(elements, static_cast<std::size_t>(n));
+}
+
+// Appends one element and counts it. When its grow call made no room, the
+// append goes out of line; otherwise the compiler is told that room is
+// there, which keeps the vector's own growth path, and the register saves it
+// needs, out of the slot.
+template <class T>
+[[gnu::noinline]] std::int32_t AppendGrowing(std::vector<T>& elements, std::int32_t& count, T element) {
+    GrowGeometrically(elements, elements.size() + 1);
+    elements.push_back(element);
+    ++count;
+    return 1;
+}
+
+template <class T>
+std::int32_t AppendElement(std::vector<T>& elements, std::int32_t& count, T element) {
+    if (elements.size() == elements.capacity()) return AppendGrowing(elements, count, element);
+    if (elements.size() == elements.capacity()) __builtin_unreachable();
+    elements.push_back(element);
+    ++count;
+    return 1;
 }
 
 }  // namespace
@@ -53,9 +80,7 @@ struct MemoryHostSlots {
     }
     static std::int32_t VORNIX_CDECL FastCreateEdge(std::int32_t a, std::int32_t b) {
         MemoryHost& host = *boundHost;
-        host.edges_.push_back({a, b});
-        ++host.edgeCount;
-        return 1;
+        return AppendElement(host.edges_, host.edgeCount, HostEdge{a, b});
     }
     static std::int32_t VORNIX_CDECL FastGrowFaceStorage(std::int32_t n) {
         ReserveGeometrically(boundHost->faces_, n);
@@ -63,9 +88,7 @@ struct MemoryHostSlots {
     }
     static std::int32_t VORNIX_CDECL FastCreateFace(std::int32_t a, std::int32_t b, std::int32_t c) {
         MemoryHost& host = *boundHost;
-        host.faces_.push_back({a, b, c});
-        ++host.faceCount;
-        return 1;
+        return AppendElement(host.faces_, host.faceCount, HostFace{a, b, c});
     }
 };
 
