@@ -16,3 +16,12 @@ void SelectRingVertices(const SelectVertiesOfArrowAll& rings);
 
 // The number of ring entries: R·T for a run.
 std::int32_t CountRingVertices(const SelectVertiesOfArrowAll& rings);
+
+// The end of a run in one call: TranslateRings, ClearHostSelection,
+// SelectRingVertices, then CountRingVertices into the host's selected-vertex
+// count. The host ends exactly as after those four steps. When the rings
+// hold one unbroken sequence of host indices (first, first + 1, ... in ring
+// order), as a run's rings do, each vertex is visited once: the new ones are
+// moved and selected together and only the others are deselected. Other
+// ring lists take the four steps one after another.
+void PlaceAndSelectRings(const SelectVertiesOfArrowAll& rings, const Offset& centre);

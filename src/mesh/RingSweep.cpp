@@ -37,12 +37,6 @@ struct NoTurn {
     static void Apply(HostVertex&, SineCosine) {}
 };
 
-void MoveVertex(HostVertex& vertex, const ScaledOffset& offset) {
-    vertex.x = MovedByScaled(vertex.x, offset.x);
-    vertex.y = MovedByScaled(vertex.y, offset.y);
-    vertex.z = MovedByScaled(vertex.z, offset.z);
-}
-
 // The ring operations reach each vertex through the record afresh; they call
 // no slot.
 template <class Turn>
@@ -59,7 +53,7 @@ void TurnAndMoveRing(const SelectVertiesOfArrow& ring, SineCosine theta, const O
     for (std::size_t k = 0; k < ring.GetItemsInContainer(); ++k) {
         HostVertex& vertex = HostVertexAt(ring[k]);
         Turn::Apply(vertex, theta);
-        MoveVertex(vertex, move);
+        MoveHostVertex(vertex, move);
     }
 }
 
@@ -83,7 +77,7 @@ void RotateRingYZ(const SelectVertiesOfArrow& ring, double angle) { TurnRing<Tur
 
 void TranslateRing(const SelectVertiesOfArrow& ring, const Offset& offset) {
     const ScaledOffset move = ScaleOffset(offset, *HostContext->unitScale);
-    for (std::size_t k = 0; k < ring.GetItemsInContainer(); ++k) MoveVertex(HostVertexAt(ring[k]), move);
+    for (std::size_t k = 0; k < ring.GetItemsInContainer(); ++k) MoveHostVertex(HostVertexAt(ring[k]), move);
 }
 
 void SweepTubeCircles(std::int32_t ringSections, std::int32_t tubeSections, SelectVertiesOfArrowAll& rings,

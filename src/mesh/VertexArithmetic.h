@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "host/HostCoordinate.h"
+#include "host/ModelerContext.h"
 #include "mesh/Offset.h"
 #include "mesh/RunningAngle.h"
 
@@ -92,6 +93,14 @@ inline ScaledOffset ScaleOffset(const Offset& offset, double scale) {
 
 inline std::int32_t MovedByScaled(std::int32_t coordinate, double scaledOffset) {
     return TruncateToHostCoordinate(static_cast<double>(coordinate) + scaledOffset);
+}
+
+// Moves a vertex by a scaled offset: x, y and z in that order, each sum
+// truncated.
+inline void MoveHostVertex(HostVertex& vertex, const ScaledOffset& offset) {
+    vertex.x = MovedByScaled(vertex.x, offset.x);
+    vertex.y = MovedByScaled(vertex.y, offset.y);
+    vertex.z = MovedByScaled(vertex.z, offset.z);
 }
 
 // Where the sweep moves the circle of the section at angle θ, in user units:
