@@ -30,11 +30,9 @@ void BuildObject(SelectVertiesOfArrowAll& rings) {
     SweepTubeCircles(Parameters.ringSections, Parameters.tubeSections, rings, Parameters.ringRadius,
                      Parameters.tubeRadius);
     StitchRings(rings);
-    const Offset centre{Parameters.centreX, Parameters.centreY, Parameters.centreZ};
-    TranslateRings(rings, centre);
-    ClearHostSelection();
-    SelectRingVertices(rings);
-    *HostContext->selectedVertexCount = CountRingVertices(rings);
+    // Moves the new vertices to the centre, makes them the whole selection
+    // and writes their count, in one pass over the mesh.
+    PlaceAndSelectRings(rings, Offset{Parameters.centreX, Parameters.centreY, Parameters.centreZ});
 }
 
 }  // namespace
