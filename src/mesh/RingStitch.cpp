@@ -50,7 +50,6 @@ bool IsStitchable(const SelectVertiesOfArrowAll& rings) {
 void StitchRings(const SelectVertiesOfArrowAll& rings) {
     if (!IsStitchable(rings)) return;
     const std::size_t count = rings.GetItemsInContainer();
-    for (std::size_t k = 0; k + 1 < count; ++k)
-        StitchBand<kOrdinaryBand>(rings[k], rings[k + 1]);
+    for (std::size_t k = 0; k + 1 < count; ++k) StitchBand<kOrdinaryBand>(rings[k], rings[k + 1]);
     StitchBand<kClosingBand>(rings[0], rings[count - 1]);
 }

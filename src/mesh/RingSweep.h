@@ -11,7 +11,8 @@
 // on the sweep's own copies (SweepArguments.h). Section j's circle is turned
 // by θ_j, the running sum of 2π / ringSections, and moved out by the ring
 // radius; in a view outside 0..2 it is neither turned nor moved. All of the
-// sweep's own allocations (the rings) are made before its first host call.
+// sweep's own allocations (the rings and the circle's coordinates, computed
+// once for every circle) are made before its first host call.
 void SweepTubeCircles(std::int32_t ringSections, std::int32_t tubeSections,
                       SelectVertiesOfArrowAll& rings, double ringRadius, double tubeRadius);
 

@@ -72,15 +72,11 @@ inline CoordinatePair TurnMirrored(std::int32_t x, std::int32_t z, SineCosine th
             TruncateToHostCoordinate(oldX * theta.cosine - oldZ * theta.sine)};
 }
 
-// A coordinate moved by an offset component in user units: the sum is
-// truncated, not the scaled offset alone (scale 10: 5 − 0.07 gives 4).
-inline std::int32_t MovedCoordinate(std::int32_t coordinate, double offset, double scale) {
-    return TruncateToHostCoordinate(static_cast<double>(coordinate) + offset * scale);
-}
-
-// An offset already multiplied by the scale. A move forms the same products
-// for every vertex, so it forms them once: moving by the scaled offset
-// gives exactly MovedCoordinate's integers.
+// A move by an offset in user units: each coordinate becomes the sum of
+// itself and the offset component times *unitScale, truncated; the sum is
+// truncated, not the scaled offset alone (scale 10: 5 − 0.07 gives 4). The
+// products are the same for every vertex of a move, so a move forms them
+// once, as a ScaledOffset.
 struct ScaledOffset {
     double x;
     double y;
@@ -91,16 +87,15 @@ inline ScaledOffset ScaleOffset(const Offset& offset, double scale) {
     return {offset.x * scale, offset.y * scale, offset.z * scale};
 }
 
-inline std::int32_t MovedByScaled(std::int32_t coordinate, double scaledOffset) {
+inline std::int32_t MovedCoordinate(std::int32_t coordinate, double scaledOffset) {
     return TruncateToHostCoordinate(static_cast<double>(coordinate) + scaledOffset);
 }
 
-// Moves a vertex by a scaled offset: x, y and z in that order, each sum
-// truncated.
+// x, y and z in that order.
 inline void MoveHostVertex(HostVertex& vertex, const ScaledOffset& offset) {
-    vertex.x = MovedByScaled(vertex.x, offset.x);
-    vertex.y = MovedByScaled(vertex.y, offset.y);
-    vertex.z = MovedByScaled(vertex.z, offset.z);
+    vertex.x = MovedCoordinate(vertex.x, offset.x);
+    vertex.y = MovedCoordinate(vertex.y, offset.y);
+    vertex.z = MovedCoordinate(vertex.z, offset.z);
 }
 
 // Where the sweep moves the circle of the section at angle θ, in user units:
