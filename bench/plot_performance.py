@@ -7,9 +7,9 @@ docs/performance.md.
         --benchmark_out=bench.json --benchmark_out_format=json
     /usr/bin/python3 bench/plot_performance.py bench.json docs/performance.png
 
-Prints the Markdown table (medians of the repetitions, with the run's
-ratios to each floor of the same N) and writes the plot: nanoseconds per
-vertex against N for the run and the floors. Needs matplotlib (Debian's
+Prints the Markdown tables (medians of the repetitions: times, and the
+run's ratios to each floor of the same N) and writes the plot: nanoseconds
+per vertex against N for the run and the floors. Needs matplotlib (Debian's
 python3-matplotlib).
 """
 
@@ -40,7 +40,7 @@ def read_report(path):
         report = json.load(report_file)
     results = {}
     for entry in report["benchmarks"]:
-        name, _, size = entry["run_name"].partition("/")
+        name, size = entry["run_name"].split("/")[:2]  # "BM_Run/1000/real_time"
         aggregate = entry.get("aggregate_name", "median")  # a report without repetitions
         results.setdefault(name, {}).setdefault(int(size), {})[aggregate] = entry
     return results, report.get("context", {})
@@ -58,27 +58,39 @@ def format_time(ns):
     return f"{ns:.0f} ns"
 
 
-def print_table(results):
+def median(results, name, n):
+    return results.get(name, {}).get(n, {}).get("median")
+
+
+def print_tables(results):
     names = [name for name in [RUN] + FLOORS if name in results]
     sizes = sorted({n for name in names for n in results[name]})
-    print("| N | vertices | " + " | ".join(f"{name} (ns/vertex)" for name in names) + " | "
-          + " | ".join(f"run ÷ {name[3:]}" for name in FLOORS if name in results and RUN in results) + " |")
-    print("|---:" * (2 + len(names) + sum(1 for f in FLOORS if f in results and RUN in results)) + "|")
+
+    print("Median time of one build (ns per vertex):\n")
+    print("| N | vertices | " + " | ".join(f"`{name}`" for name in names) + " |")
+    print("|---:" * (2 + len(names)) + "|")
     for n in sizes:
         cells = [str(n), f"{n * n:,}"]
         for name in names:
-            entry = results[name].get(n, {}).get("median")
+            entry = median(results, name, n)
             cells.append("" if entry is None else
-                         f"{format_time(nanoseconds(entry))} ({entry['ns_per_vertex'] * 1e9:.1f})")
-        run = results.get(RUN, {}).get(n, {}).get("median")
-        for floor in FLOORS:
-            if floor not in results or RUN not in results:
-                continue
-            entry = results[floor].get(n, {}).get("median")
-            cells.append("" if entry is None or run is None else f"{nanoseconds(run) / nanoseconds(entry):.2f}")
+                         f"{format_time(nanoseconds(entry))} ({nanoseconds(entry) / (n * n):.1f})")
         print("| " + " | ".join(cells) + " |")
 
-    run_1000 = results.get(RUN, {}).get(1000, {}).get("median")
+    floors = [name for name in FLOORS if name in results]
+    if RUN in results and floors:
+        print("\nThe run's time as a multiple of each floor's, same N, same process:\n")
+        print("| N | " + " | ".join(f"`{RUN}` ÷ `{floor}`" for floor in floors) + " |")
+        print("|---:" * (1 + len(floors)) + "|")
+        for n in sizes:
+            run = median(results, RUN, n)
+            cells = [str(n)]
+            for floor in floors:
+                entry = median(results, floor, n)
+                cells.append("" if run is None or entry is None else f"{nanoseconds(run) / nanoseconds(entry):.2f}")
+            print("| " + " | ".join(cells) + " |")
+
+    run_1000 = median(results, RUN, 1000)
     if run_1000 is not None and "peak_bytes" in run_1000:
         print(f"\nPeak allocation of one run at N = 1000: {run_1000['peak_bytes']:,.0f} bytes, "
               f"{run_1000['peak_bytes_per_vertex']:.3f} bytes per vertex.")
@@ -90,8 +102,9 @@ def plot(results, context, output):
         if name not in results:
             continue
         sizes = sorted(n for n in results[name] if "median" in results[name][n])
-        medians = [results[name][n]["median"]["ns_per_vertex"] * 1e9 for n in sizes]
-        spreads = [results[name][n].get("stddev", {}).get("ns_per_vertex", 0.0) * 1e9 for n in sizes]
+        medians = [nanoseconds(results[name][n]["median"]) / (n * n) for n in sizes]
+        spreads = [nanoseconds(results[name][n]["stddev"]) / (n * n) if "stddev" in results[name][n] else 0.0
+                   for n in sizes]
         axes.errorbar(sizes, medians, yerr=spreads, label=name, capsize=3, **STYLE[name])
     axes.set_xscale("log")
     axes.set_xticks([12, 128, 512, 1000, 2000])
@@ -112,7 +125,7 @@ def main(arguments):
     if len(arguments) != 3:
         sys.exit(__doc__)
     results, context = read_report(arguments[1])
-    print_table(results)
+    print_tables(results)
     plot(results, context, arguments[2])
 
 
