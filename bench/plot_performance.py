@@ -90,10 +90,41 @@ def print_tables(results):
                 cells.append("" if run is None or entry is None else f"{nanoseconds(run) / nanoseconds(entry):.2f}")
             print("| " + " | ".join(cells) + " |")
 
+    print_goals(results)
+
     run_1000 = median(results, RUN, 1000)
     if run_1000 is not None and "peak_bytes" in run_1000:
         print(f"\nPeak allocation of one run at N = 1000: {run_1000['peak_bytes']:,.0f} bytes, "
               f"{run_1000['peak_bytes_per_vertex']:.3f} bytes per vertex.")
+
+
+def print_goals(results):
+    """The issue's goals, judged on this report."""
+    def ratio(n):
+        run, floor = median(results, RUN, n), median(results, "BM_ArrayFloor", n)
+        return None if run is None or floor is None else nanoseconds(run) / nanoseconds(floor)
+
+    def verdict(passed):
+        return "met" if passed else "NOT met"
+
+    print()
+    for n in (1000, 2000):
+        r = ratio(n)
+        if r is not None:
+            print(f"- `BM_Run/{n}` = {r:.2f} × `BM_ArrayFloor/{n}`: goal ≤ 1.5 {verdict(r <= 1.5)}, "
+                  f"stretch ≤ 1.3 {verdict(r <= 1.3)}.")
+    per_vertex = {n: nanoseconds(median(results, RUN, n)) / (n * n)
+                  for n in (128, 512, 1000, 2000) if median(results, RUN, n) is not None}
+    if len(per_vertex) > 1:
+        mean = sum(per_vertex.values()) / len(per_vertex)
+        spread = max(abs(v - mean) for v in per_vertex.values()) / mean
+        print(f"- `BM_Run` per vertex from N = 128 to 2000: {min(per_vertex.values()):.1f} to "
+              f"{max(per_vertex.values()):.1f} ns, within ±{spread * 100:.0f}% of their mean: "
+              f"goal ±25% {verdict(spread <= 0.25)}.")
+    small = median(results, RUN, 12)
+    if small is not None:
+        print(f"- `BM_Run/12` = {format_time(nanoseconds(small))}: goal under 20 µs "
+              f"{verdict(nanoseconds(small) < 20e3)}.")
 
 
 def plot(results, context, output):
