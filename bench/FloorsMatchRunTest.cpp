@@ -5,6 +5,7 @@
 // plug-in, as the benchmark runs it.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "bench/SectionsUser.h"
@@ -24,11 +25,14 @@ struct FloorCase {
     HostMode mode;
 };
 
-void PrintTo(const FloorCase& c, std::ostream* out) {
-    *out << c.spec.ringSections << "x" << c.spec.tubeSections << " view " << c.spec.view << " scale "
-         << c.spec.unitScale << " after " << c.existingVertices
-         << (c.mode == HostMode::Strict ? " strict" : " fast");
+const char* ModeName(HostMode mode) { return mode == HostMode::Strict ? "Strict" : "Fast"; }
+
+std::string CaseName(const FloorCase& c) {
+    return std::to_string(c.spec.ringSections) + "x" + std::to_string(c.spec.tubeSections) + "View" +
+           std::to_string(c.spec.view) + "After" + std::to_string(c.existingVertices) + ModeName(c.mode);
 }
+
+void PrintTo(const FloorCase& c, std::ostream* out) { *out << CaseName(c); }
 
 void PrepareHost(MemoryHost& host, const FloorCase& c) {
     host.unitScale = c.spec.unitScale;
@@ -118,7 +122,8 @@ std::vector<FloorCase> Cases() {
     return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(Tori, FloorsMatchRun, testing::ValuesIn(Cases()));
+INSTANTIATE_TEST_SUITE_P(Tori, FloorsMatchRun, testing::ValuesIn(Cases()),
+                         [](const testing::TestParamInfo<FloorCase>& test) { return CaseName(test.param); });
 
 struct WholeRunCase {
     std::int32_t sections;
@@ -126,9 +131,11 @@ struct WholeRunCase {
     HostMode mode;
 };
 
-void PrintTo(const WholeRunCase& c, std::ostream* out) {
-    *out << c.sections << " sections, view " << c.view << (c.mode == HostMode::Strict ? " strict" : " fast");
+std::string CaseName(const WholeRunCase& c) {
+    return "Sections" + std::to_string(c.sections) + "View" + std::to_string(c.view) + ModeName(c.mode);
 }
+
+void PrintTo(const WholeRunCase& c, std::ostream* out) { *out << CaseName(c); }
 
 class WholeRunMatchesFloors : public testing::TestWithParam<WholeRunCase> {};
 
@@ -163,6 +170,7 @@ TEST_P(WholeRunMatchesFloors, BenchmarkedRunBuildsTheFloorsTorus) {
 INSTANTIATE_TEST_SUITE_P(Runs, WholeRunMatchesFloors,
                          testing::Values(WholeRunCase{12, 0, HostMode::Strict}, WholeRunCase{12, 1, HostMode::Strict},
                                          WholeRunCase{12, 2, HostMode::Strict}, WholeRunCase{128, 0, HostMode::Fast},
-                                         WholeRunCase{128, 1, HostMode::Fast}, WholeRunCase{128, 2, HostMode::Fast}));
+                                         WholeRunCase{128, 1, HostMode::Fast}, WholeRunCase{128, 2, HostMode::Fast}),
+                         [](const testing::TestParamInfo<WholeRunCase>& test) { return CaseName(test.param); });
 
 }  // namespace
