@@ -44,7 +44,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "ReferenceNumbers.h"
@@ -459,26 +458,37 @@ void CheckSurface(const MemoryHost& host, std::size_t oldEdges, std::size_t oldF
     const auto isNew = [&](std::int32_t v) { return v >= first && v < first + count; };
     Require(host.Edges().size() == oldEdges + static_cast<std::size_t>(3 * count), "3·R·T new edges stored");
     Require(host.Faces().size() == oldFaces + static_cast<std::size_t>(2 * count), "2·R·T new faces stored");
-    std::unordered_set<std::uint64_t> edges;
+    // Sorted keys rather than hash sets: this runs for every input.
+    std::vector<std::uint64_t> edges;  // undirected: smaller index first
     for (std::size_t i = oldEdges; i < host.Edges().size(); ++i) {
         const HostEdge& e = host.Edges()[i];
         Require(isNew(e.a) && isNew(e.b) && e.a != e.b, "an edge joins two distinct new vertices");
-        Require(edges.insert(EdgeKey(std::min(e.a, e.b), std::max(e.a, e.b))).second, "no edge is made twice");
+        edges.push_back(EdgeKey(std::min(e.a, e.b), std::max(e.a, e.b)));
     }
-    std::unordered_set<std::uint64_t> sides;  // directed
+    std::sort(edges.begin(), edges.end());
+    Require(std::adjacent_find(edges.begin(), edges.end()) == edges.end(), "no edge is made twice");
+    const auto isEdge = [&](std::int32_t u, std::int32_t v) {
+        return std::binary_search(edges.begin(), edges.end(), EdgeKey(std::min(u, v), std::max(u, v)));
+    };
+    std::vector<std::uint64_t> sides;  // directed, as the faces run
     for (std::size_t i = oldFaces; i < host.Faces().size(); ++i) {
         const HostFace& f = host.Faces()[i];
         Require(isNew(f.a) && isNew(f.b) && isNew(f.c), "a face has new vertices only");
         Require(f.a != f.b && f.b != f.c && f.c != f.a, "a face has three distinct vertices");
         for (const auto& [u, v] : {std::pair{f.a, f.b}, std::pair{f.b, f.c}, std::pair{f.c, f.a}}) {
-            Require(sides.insert(EdgeKey(u, v)).second, "no two faces run through an edge the same way");
-            Require(edges.count(EdgeKey(std::min(u, v), std::max(u, v))) == 1, "every side of a face is an edge");
+            Require(isEdge(u, v), "every side of a face is an edge");
+            sides.push_back(EdgeKey(u, v));
         }
     }
+    std::sort(sides.begin(), sides.end());
+    Require(std::adjacent_find(sides.begin(), sides.end()) == sides.end(),
+            "no two faces run through an edge the same way");
+    // 6·R·T distinct sides on 3·R·T edges: each edge has both of its own.
     for (const std::uint64_t key : edges) {
         const auto a = static_cast<std::int32_t>(key >> 32);
         const auto b = static_cast<std::int32_t>(key & 0xFFFFFFFFu);
-        Require(sides.count(EdgeKey(a, b)) == 1 && sides.count(EdgeKey(b, a)) == 1,
+        Require(std::binary_search(sides.begin(), sides.end(), EdgeKey(a, b)) &&
+                    std::binary_search(sides.begin(), sides.end(), EdgeKey(b, a)),
                 "every edge lies on two faces that run through it in opposite directions");
     }
 }
