@@ -11,11 +11,11 @@
 namespace {
 
 void ArrayFloor(benchmark::State& state, CircleAngles angles) {
-    const TorusSpec spec = DefaultTorusOfSize(static_cast<std::int32_t>(state.range(0)));
+    const TorusShape shape = DefaultTorusOfSize(static_cast<std::int32_t>(state.range(0)));
     ArrayTorus torus;
-    BuildArrayTorus(spec, 0, torus, angles);  // size the arrays and touch every page before timing
+    BuildArrayTorus(shape, 0, torus, angles);  // size the arrays and touch every page before timing
     for (auto _ : state) {
-        BuildArrayTorus(spec, 0, torus, angles);
+        BuildArrayTorus(shape, 0, torus, angles);
         benchmark::DoNotOptimize(torus.faces.data());
         benchmark::ClobberMemory();
     }
@@ -23,12 +23,12 @@ void ArrayFloor(benchmark::State& state, CircleAngles angles) {
 }
 
 void HostCallFloor(benchmark::State& state, CircleAngles angles) {
-    const TorusSpec spec = DefaultTorusOfSize(static_cast<std::int32_t>(state.range(0)));
+    const TorusShape shape = DefaultTorusOfSize(static_cast<std::int32_t>(state.range(0)));
     MemoryHost host(HostMode::Fast);
-    BuildTorusThroughHost(spec, *host.Context(), angles);  // grow the host's storage once before timing
+    BuildTorusThroughHost(shape, *host.Context(), angles);  // grow the host's storage once before timing
     for (auto _ : state) {
         host.ClearMesh();  // keeps the storage, in constant time
-        BuildTorusThroughHost(spec, *host.Context(), angles);
+        BuildTorusThroughHost(shape, *host.Context(), angles);
         benchmark::ClobberMemory();
     }
     SetVertexCounters(state);

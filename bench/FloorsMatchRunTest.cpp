@@ -20,7 +20,7 @@
 namespace {
 
 struct FloorCase {
-    TorusSpec spec;
+    TorusShape shape;
     std::int32_t existingVertices;  // in the host before the run, status 0
     HostMode mode;
 };
@@ -28,25 +28,25 @@ struct FloorCase {
 const char* ModeName(HostMode mode) { return mode == HostMode::Strict ? "Strict" : "Fast"; }
 
 std::string CaseName(const FloorCase& c) {
-    return std::to_string(c.spec.ringSections) + "x" + std::to_string(c.spec.tubeSections) + "View" +
-           std::to_string(c.spec.view) + "After" + std::to_string(c.existingVertices) + ModeName(c.mode);
+    return std::to_string(c.shape.ringSections) + "x" + std::to_string(c.shape.tubeSections) + "View" +
+           std::to_string(c.shape.view) + "After" + std::to_string(c.existingVertices) + ModeName(c.mode);
 }
 
 void PrintTo(const FloorCase& c, std::ostream* out) { *out << CaseName(c); }
 
 void PrepareHost(MemoryHost& host, const FloorCase& c) {
-    host.unitScale = c.spec.unitScale;
-    host.activeView = c.spec.view;
+    host.unitScale = c.shape.unitScale;
+    host.activeView = c.shape.view;
     for (std::int32_t i = 0; i < c.existingVertices; ++i) host.AddVertex(i, 2 * i, -i);
 }
 
 // The mesh steps of a run, in the entry's order.
-void RunMeshSteps(MemoryHost& host, const TorusSpec& spec) {
+void RunMeshSteps(MemoryHost& host, const TorusShape& shape) {
     HostContext = host.Context();
     SelectVertiesOfArrowAll rings;
-    SweepTubeCircles(spec.ringSections, spec.tubeSections, rings, spec.ringRadius, spec.tubeRadius);
+    SweepTubeCircles(shape.ringSections, shape.tubeSections, rings, shape.ringRadius, shape.tubeRadius);
     StitchRings(rings);
-    TranslateRings(rings, Offset{spec.centre[0], spec.centre[1], spec.centre[2]});
+    TranslateRings(rings, Offset{shape.centre[0], shape.centre[1], shape.centre[2]});
     ClearHostSelection();
     SelectRingVertices(rings);
     *HostContext->selectedVertexCount = CountRingVertices(rings);
@@ -77,11 +77,11 @@ TEST_P(FloorsMatchRun, ArrayFloorsHoldTheRunsMesh) {
     const FloorCase& c = GetParam();
     MemoryHost host(c.mode);
     PrepareHost(host, c);
-    RunMeshSteps(host, c.spec);
+    RunMeshSteps(host, c.shape);
 
     for (const CircleAngles angles : {CircleAngles::PerVertex, CircleAngles::Tabled}) {
         ArrayTorus torus;
-        BuildArrayTorus(c.spec, c.existingVertices, torus, angles);
+        BuildArrayTorus(c.shape, c.existingVertices, torus, angles);
         EXPECT_EQ(NewCoordinates(host, c.existingVertices), torus.coordinates);
         EXPECT_EQ(Flat(host.Edges()), torus.edges);
         EXPECT_EQ(Flat(host.Faces()), torus.faces);
@@ -92,13 +92,13 @@ TEST_P(FloorsMatchRun, HostCallFloorsLeaveTheRunsHost) {
     const FloorCase& c = GetParam();
     MemoryHost run(c.mode);
     PrepareHost(run, c);
-    RunMeshSteps(run, c.spec);
+    RunMeshSteps(run, c.shape);
 
     for (const CircleAngles angles : {CircleAngles::PerVertex, CircleAngles::Tabled}) {
         MemoryHost floor(c.mode);
         PrepareHost(floor, c);
-        BuildTorusThroughHost(c.spec, *floor.Context(), angles);
-        floor.selectedVertexCount = c.spec.ringSections * c.spec.tubeSections;
+        BuildTorusThroughHost(c.shape, *floor.Context(), angles);
+        floor.selectedVertexCount = c.shape.ringSections * c.shape.tubeSections;
         // Every byte: counts, all vertices (marker bytes included), edges, faces.
         EXPECT_EQ(run.Image(), floor.Image());
         EXPECT_EQ(run.CallLog(), floor.CallLog());
@@ -151,17 +151,17 @@ TEST_P(WholeRunMatchesFloors, BenchmarkedRunBuildsTheFloorsTorus) {
     ASSERT_TRUE(plugin.Run(&window, run.Context()));
     SetHeadlessDialogAgent(nullptr);
 
-    TorusSpec spec = DefaultTorusOfSize(c.sections);
-    spec.view = c.view;
+    TorusShape shape = DefaultTorusOfSize(c.sections);
+    shape.view = c.view;
     ArrayTorus torus;
-    BuildArrayTorus(spec, 0, torus);
+    BuildArrayTorus(shape, 0, torus);
     EXPECT_EQ(NewCoordinates(run, 0), torus.coordinates);
     EXPECT_EQ(Flat(run.Edges()), torus.edges);
     EXPECT_EQ(Flat(run.Faces()), torus.faces);
 
     MemoryHost floor(c.mode);
     floor.activeView = c.view;
-    BuildTorusThroughHost(spec, *floor.Context());
+    BuildTorusThroughHost(shape, *floor.Context());
     floor.selectedVertexCount = c.sections * c.sections;
     EXPECT_EQ(run.Image(), floor.Image());
     EXPECT_EQ(run.CallLog(), floor.CallLog());

@@ -36,8 +36,8 @@ struct Section {
 // to the placement, each step truncated as the run truncates it.
 class VertexPipeline {
 public:
-    explicit VertexPipeline(const TorusSpec& spec) : spec_(spec) {
-        for (int axis = 0; axis < 3; ++axis) centre_[axis] = spec.centre[axis] * spec.unitScale;
+    explicit VertexPipeline(const TorusShape& shape) : spec_(shape) {
+        for (int axis = 0; axis < 3; ++axis) centre_[axis] = shape.centre[axis] * shape.unitScale;
     }
 
     Section SectionAt(double theta) const {
@@ -80,24 +80,24 @@ public:
     }
 
 private:
-    const TorusSpec& spec_;
+    const TorusShape& spec_;
     double centre_[3];
 };
 
 // Calls vertex(k, xyz) for every vertex k of every ring in turn and
 // endOfRing() after each ring's last one.
 template <class Vertex, class EndOfRing>
-void ForEachVertex(const TorusSpec& spec, CircleAngles angles, Vertex vertex, EndOfRing endOfRing) {
-    const VertexPipeline pipeline(spec);
+void ForEachVertex(const TorusShape& shape, CircleAngles angles, Vertex vertex, EndOfRing endOfRing) {
+    const VertexPipeline pipeline(shape);
     const std::vector<SineCosine> table =
-        angles == CircleAngles::Tabled ? AngleTable(spec.tubeSections) : std::vector<SineCosine>{};
-    const double ringStep = kFullTurn / spec.ringSections;
-    const double tubeStep = kFullTurn / spec.tubeSections;
+        angles == CircleAngles::Tabled ? AngleTable(shape.tubeSections) : std::vector<SineCosine>{};
+    const double ringStep = kFullTurn / shape.ringSections;
+    const double tubeStep = kFullTurn / shape.tubeSections;
     double theta = 0.0;
-    for (std::int32_t j = 0; j < spec.ringSections; ++j) {
+    for (std::int32_t j = 0; j < shape.ringSections; ++j) {
         const Section section = pipeline.SectionAt(theta);
         double phi = 0.0;
-        for (std::int32_t k = 0; k < spec.tubeSections; ++k) {
+        for (std::int32_t k = 0; k < shape.tubeSections; ++k) {
             std::int32_t xyz[3];
             pipeline(section, angles == CircleAngles::Tabled ? table[k] : SineCosineOf(phi), xyz);
             vertex(k, xyz);
@@ -143,21 +143,21 @@ void ForEachStitchStep(std::int32_t rings, std::int32_t tube, std::int32_t first
 
 }  // namespace
 
-void ArrayTorus::Reserve(const TorusSpec& spec) {
-    const std::size_t n = static_cast<std::size_t>(spec.ringSections) * static_cast<std::size_t>(spec.tubeSections);
+void ArrayTorus::Reserve(const TorusShape& shape) {
+    const std::size_t n = static_cast<std::size_t>(shape.ringSections) * static_cast<std::size_t>(shape.tubeSections);
     coordinates.resize(3 * n);
     edges.resize(2 * 3 * n);
     faces.resize(3 * 2 * n);
 }
 
-void BuildArrayTorus(const TorusSpec& spec, std::int32_t firstVertex, ArrayTorus& torus, CircleAngles angles) {
-    torus.Reserve(spec);  // no change when the arrays already fit this torus
+void BuildArrayTorus(const TorusShape& shape, std::int32_t firstVertex, ArrayTorus& torus, CircleAngles angles) {
+    torus.Reserve(shape);  // no change when the arrays already fit this torus
     std::int32_t* coordinate = torus.coordinates.data();
     std::int32_t* edge = torus.edges.data();
     std::int32_t* face = torus.faces.data();
     std::int32_t index = firstVertex;
     ForEachVertex(
-        spec, angles,
+        shape, angles,
         [&](std::int32_t k, const std::int32_t xyz[3]) {
             *coordinate++ = xyz[0];
             *coordinate++ = xyz[1];
@@ -170,10 +170,10 @@ void BuildArrayTorus(const TorusSpec& spec, std::int32_t firstVertex, ArrayTorus
         },
         [&] {
             *edge++ = index - 1;
-            *edge++ = index - spec.tubeSections;
+            *edge++ = index - shape.tubeSections;
         });
     ForEachStitchStep(
-        spec.ringSections, spec.tubeSections, firstVertex,
+        shape.ringSections, shape.tubeSections, firstVertex,
         [&](std::int32_t a, std::int32_t b) {
             *edge++ = a;
             *edge++ = b;
@@ -185,7 +185,7 @@ void BuildArrayTorus(const TorusSpec& spec, std::int32_t firstVertex, ArrayTorus
         });
 }
 
-void BuildTorusThroughHost(const TorusSpec& spec, ModelerContext& host, CircleAngles angles) {
+void BuildTorusThroughHost(const TorusShape& shape, ModelerContext& host, CircleAngles angles) {
     auto edge = [&](std::int32_t a, std::int32_t b) {
         host.GrowEdgeStorage(*host.edgeCount + 1);
         host.CreateEdge(a, b);
@@ -196,7 +196,7 @@ void BuildTorusThroughHost(const TorusSpec& spec, ModelerContext& host, CircleAn
     };
     const std::int32_t first = *host.vertexCount;
     ForEachVertex(
-        spec, angles,
+        shape, angles,
         [&](std::int32_t k, const std::int32_t xyz[3]) {
             host.GrowVertexStorage(*host.vertexCount + 1);
             host.CreateVertex();
@@ -209,6 +209,6 @@ void BuildTorusThroughHost(const TorusSpec& spec, ModelerContext& host, CircleAn
             v.status = 1;
             if (k > 0) edge(index - 1, index);
         },
-        [&] { edge(*host.vertexCount - 1, *host.vertexCount - spec.tubeSections); });
-    ForEachStitchStep(spec.ringSections, spec.tubeSections, first, edge, face);
+        [&] { edge(*host.vertexCount - 1, *host.vertexCount - shape.tubeSections); });
+    ForEachStitchStep(shape.ringSections, shape.tubeSections, first, edge, face);
 }

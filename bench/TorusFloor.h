@@ -12,7 +12,7 @@
 
 #include "host/ModelerContext.h"
 
-struct TorusSpec {
+struct TorusShape {
     std::int32_t ringSections;  // after the sweep's clamps (at least 4)
     std::int32_t tubeSections;
     double ringRadius;          // user units, after the clamps
@@ -25,7 +25,7 @@ struct TorusSpec {
 // The torus every benchmark builds: the dialog's defaults (ring radius 1.00,
 // tube radius 0.50) with N ring and N tube sections, in view 0, on a host
 // with unit scale 1000 and its cursor at the origin.
-inline TorusSpec DefaultTorusOfSize(std::int32_t n) { return TorusSpec{n, n, 1.0, 0.5, 1000.0, 0, {0.0, 0.0, 0.0}}; }
+inline TorusShape DefaultTorusOfSize(std::int32_t n) { return TorusShape{n, n, 1.0, 0.5, 1000.0, 0, {0.0, 0.0, 0.0}}; }
 
 // How a floor gets the sines and cosines of the tube circle's angles.
 enum class CircleAngles {
@@ -40,13 +40,13 @@ struct ArrayTorus {
 
     // Sizes the arrays for the whole torus once, so that building into them
     // allocates nothing.
-    void Reserve(const TorusSpec& spec);
+    void Reserve(const TorusShape& shape);
 };
 
 // Vertex indices start at `firstVertex`, as in a host that already holds
 // that many vertices.
-void BuildArrayTorus(const TorusSpec& spec, std::int32_t firstVertex, ArrayTorus& torus,
+void BuildArrayTorus(const TorusShape& shape, std::int32_t firstVertex, ArrayTorus& torus,
                      CircleAngles angles = CircleAngles::PerVertex);
 
-void BuildTorusThroughHost(const TorusSpec& spec, ModelerContext& host,
+void BuildTorusThroughHost(const TorusShape& shape, ModelerContext& host,
                            CircleAngles angles = CircleAngles::PerVertex);
